@@ -1,0 +1,65 @@
+#include "lesson_frame/page_navigation.h"
+
+#include "lesson_frame/guarded.h"
+#include "lesson_frame/lesson_screen.h"
+
+namespace frame {
+
+PageNavigation::PageNavigation(LessonScreen* screen, QAbstractButton* next, QAbstractButton* previous,
+                               PageSettings settings, std::function<void()> redraw)
+    : screen_(screen), next_(next), previous_(previous), settings_(std::move(settings)), redraw_(std::move(redraw))
+{
+}
+
+void PageNavigation::Reset()
+{
+    PageIndex = 0;
+    previous_->setEnabled(false);
+}
+
+void PageNavigation::StepNext()
+{
+    PageIndex = PageIndex + 1;
+    // At the limit the other button is enabled too: the two-page screens
+    // need it, and on the others it is enabled already.
+    if (PageIndex == settings_.lastPageIndex)
+        next_->setEnabled(false);
+    previous_->setEnabled(true);
+}
+
+void PageNavigation::StepPrevious()
+{
+    PageIndex = PageIndex - 1;
+    next_->setEnabled(true);
+    previous_->setEnabled(PageIndex != 0);
+}
+
+void PageNavigation::PlayNextSound()
+{
+    screen_->PlayLessonSound(settings_.nextSound);
+}
+
+void PageNavigation::PlayPreviousSound()
+{
+    screen_->PlayLessonSound(settings_.previousSound);
+}
+
+void PageNavigation::NextPageClick()
+{
+    Guarded([this] {
+        StepNext();
+        Redraw();
+        PlayNextSound();
+    });
+}
+
+void PageNavigation::PreviousPageClick()
+{
+    Guarded([this] {
+        StepPrevious();
+        Redraw();
+        PlayPreviousSound();
+    });
+}
+
+}  // namespace frame

@@ -1,0 +1,8 @@
+// The boardquiz lessons the menu can open.
+#include "lesson_frame/lesson_registry.h"
+
+namespace frame {
+
+void RegisterBoardQuizLessons() {}
+
+}  // namespace frame

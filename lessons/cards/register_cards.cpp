@@ -1,0 +1,8 @@
+// The cards lessons the menu can open.
+#include "lesson_frame/lesson_registry.h"
+
+namespace frame {
+
+void RegisterCardLessons() {}
+
+}  // namespace frame

@@ -1,0 +1,282 @@
+#include "platform/audio_device.h"
+
+#include <QAudioDecoder>
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <list>
+#include <mutex>
+
+namespace platform {
+
+Pcm convertPcm(const Pcm& in, int rate, int channels)
+{
+    Pcm out;
+    out.sampleRate = rate;
+    out.channels = channels;
+    if (in.empty() || in.channels <= 0 || in.sampleRate <= 0)
+        return out;
+    const size_t inFrames = in.samples.size() / static_cast<size_t>(in.channels);
+    const double step = static_cast<double>(in.sampleRate) / rate;
+    const size_t outFrames = static_cast<size_t>(std::floor(static_cast<double>(inFrames) / step));
+    out.samples.resize(outFrames * static_cast<size_t>(channels));
+    auto frameValue = [&](size_t frame, int ch) -> double {
+        frame = std::min(frame, inFrames - 1);
+        if (in.channels == channels)
+            return in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(ch)];
+        if (in.channels == 1)
+            return in.samples[frame];
+        if (channels == 1) {  // mix down
+            double sum = 0;
+            for (int c = 0; c < in.channels; ++c)
+                sum += in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(c)];
+            return sum / in.channels;
+        }
+        return in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(std::min(ch, in.channels - 1))];
+    };
+    for (size_t f = 0; f < outFrames; ++f) {
+        const double src = static_cast<double>(f) * step;
+        const auto i = static_cast<size_t>(src);
+        const double t = src - static_cast<double>(i);
+        for (int c = 0; c < channels; ++c) {
+            const double v = frameValue(i, c) * (1.0 - t) + frameValue(i + 1, c) * t;
+            out.samples[f * static_cast<size_t>(channels) + static_cast<size_t>(c)] =
+                static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+struct Voice {
+    uint64_t id = 0;
+    std::shared_ptr<const Pcm> pcm;  // null until decoded
+    size_t position = 0;             // next sample (not frame) to play
+};
+
+// Pull-mode source for the sink: always full buffers, silence between sounds.
+class Mixer : public QIODevice {
+public:
+    QAudioFormat format;
+
+    void add(Voice v)
+    {
+        std::lock_guard lock(mutex_);
+        voices_.push_back(std::move(v));
+    }
+    void remove(uint64_t id)
+    {
+        std::lock_guard lock(mutex_);
+        voices_.remove_if([id](const Voice& v) { return v.id == id; });
+    }
+    void setPcm(uint64_t id, std::shared_ptr<const Pcm> pcm)
+    {
+        std::lock_guard lock(mutex_);
+        for (auto& v : voices_)
+            if (v.id == id)
+                v.pcm = std::move(pcm);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return 1 << 16; }
+
+protected:
+    qint64 writeData(const char*, qint64) override { return -1; }
+    qint64 readData(char* data, qint64 maxlen) override
+    {
+        const bool isFloat = format.sampleFormat() == QAudioFormat::Float;
+        const qint64 bytesPerSample = isFloat ? 4 : 2;
+        const auto count = static_cast<size_t>(maxlen / bytesPerSample);
+        mix_.assign(count, 0);
+        {
+            std::lock_guard lock(mutex_);
+            for (auto it = voices_.begin(); it != voices_.end();) {
+                if (!it->pcm) {
+                    ++it;
+                    continue;
+                }
+                const auto& s = it->pcm->samples;
+                const size_t n = std::min(count, s.size() - std::min(s.size(), it->position));
+                for (size_t i = 0; i < n; ++i)
+                    mix_[i] += s[it->position + i];
+                it->position += n;
+                it = it->position >= s.size() ? voices_.erase(it) : std::next(it);
+            }
+        }
+        if (isFloat) {
+            auto* out = reinterpret_cast<float*>(data);
+            for (size_t i = 0; i < count; ++i)
+                out[i] = static_cast<float>(std::clamp(mix_[i], -32768, 32767)) / 32768.0f;
+        } else {
+            auto* out = reinterpret_cast<int16_t*>(data);
+            for (size_t i = 0; i < count; ++i)
+                out[i] = static_cast<int16_t>(std::clamp(mix_[i], -32768, 32767));
+        }
+        return static_cast<qint64>(count) * bytesPerSample;
+    }
+
+private:
+    std::mutex mutex_;
+    std::list<Voice> voices_;
+    std::vector<int32_t> mix_;
+};
+
+class QtAudioDevice : public AudioDevice {
+public:
+    QtAudioDevice()
+    {
+        if (!QCoreApplication::instance())
+            return;
+        const QAudioDevice out = QMediaDevices::defaultAudioOutput();
+        if (out.isNull())
+            return;
+        QAudioFormat fmt;
+        fmt.setSampleRate(44100);
+        fmt.setChannelCount(2);
+        fmt.setSampleFormat(QAudioFormat::Int16);
+        if (!out.isFormatSupported(fmt)) {
+            fmt = out.preferredFormat();
+            if (fmt.sampleFormat() != QAudioFormat::Float)
+                fmt.setSampleFormat(QAudioFormat::Int16);
+        }
+        mixer_.format = fmt;
+        mixer_.open(QIODevice::ReadOnly);
+        thread_ = new QThread;
+        thread_->setObjectName("audio");
+        thread_->start();
+        QMetaObject::invokeMethod(
+            thread_,
+            [this, out, fmt] {
+                sink_ = new QAudioSink(out, fmt);
+                // Small buffer: the click is heard at once.
+                sink_->setBufferSize(fmt.bytesForDuration(40000));
+                sink_->start(&mixer_);
+            },
+            Qt::QueuedConnection);
+        ready_ = true;
+    }
+    ~QtAudioDevice() override { shutdown(); }
+
+    void shutdown()
+    {
+        if (!thread_)
+            return;
+        QMetaObject::invokeMethod(
+            thread_,
+            [this] {
+                if (sink_) {
+                    sink_->stop();
+                    delete sink_;
+                    sink_ = nullptr;
+                }
+            },
+            Qt::BlockingQueuedConnection);
+        thread_->quit();
+        thread_->wait();
+        delete thread_;
+        thread_ = nullptr;
+        ready_ = false;
+    }
+
+    uint64_t start(const std::shared_ptr<const std::string>& bytes) override
+    {
+        if (!ready_ || !bytes)
+            return 0;
+        const uint64_t id = ++nextId_;
+        Voice v;
+        v.id = id;
+        Pcm pcm;
+        if (decodeWav(*bytes, pcm)) {
+            v.pcm = std::make_shared<Pcm>(convertPcm(pcm, mixer_.format.sampleRate(), mixer_.format.channelCount()));
+            mixer_.add(std::move(v));
+        } else {
+            mixer_.add(std::move(v));
+            decodeLater(id, bytes);
+        }
+        return id;
+    }
+
+    void stop(uint64_t voice) override
+    {
+        if (ready_)
+            mixer_.remove(voice);
+    }
+
+private:
+    // Other formats (MP3, OGG, ...) go through Qt's decoder on the audio thread.
+    void decodeLater(uint64_t id, std::shared_ptr<const std::string> bytes)
+    {
+        QMetaObject::invokeMethod(
+            thread_,
+            [this, id, bytes] {
+                auto* buffer = new QBuffer;
+                buffer->setData(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+                buffer->open(QIODevice::ReadOnly);
+                auto* decoder = new QAudioDecoder;
+                QAudioFormat want;
+                want.setSampleRate(mixer_.format.sampleRate());
+                want.setChannelCount(mixer_.format.channelCount());
+                want.setSampleFormat(QAudioFormat::Int16);
+                decoder->setAudioFormat(want);
+                decoder->setSourceDevice(buffer);
+                auto pcm = std::make_shared<Pcm>();
+                pcm->sampleRate = want.sampleRate();
+                pcm->channels = want.channelCount();
+                QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [decoder, pcm] {
+                    const QAudioBuffer b = decoder->read();
+                    const auto* s = b.constData<int16_t>();
+                    if (b.format().sampleFormat() == QAudioFormat::Int16)
+                        pcm->samples.insert(pcm->samples.end(), s, s + b.sampleCount());
+                });
+                auto finish = [this, decoder, buffer, pcm, id] {
+                    Pcm fixed = convertPcm(*pcm, mixer_.format.sampleRate(), mixer_.format.channelCount());
+                    mixer_.setPcm(id, std::make_shared<Pcm>(std::move(fixed)));
+                    decoder->deleteLater();
+                    buffer->deleteLater();
+                };
+                QObject::connect(decoder, &QAudioDecoder::finished, decoder, finish);
+                QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder,
+                                 [decoder, buffer] {
+                                     decoder->deleteLater();
+                                     buffer->deleteLater();
+                                 });
+                decoder->start();
+            },
+            Qt::QueuedConnection);
+    }
+
+    Mixer mixer_;
+    QThread* thread_ = nullptr;
+    QAudioSink* sink_ = nullptr;
+    std::atomic<uint64_t> nextId_{0};
+    bool ready_ = false;
+};
+
+QtAudioDevice* g_device = nullptr;
+
+}  // namespace
+
+AudioDevice& systemAudioDevice()
+{
+    if (!g_device) {
+        g_device = new QtAudioDevice;
+        qAddPostRoutine(shutdownAudio);
+    }
+    return *g_device;
+}
+
+void shutdownAudio()
+{
+    if (g_device)
+        g_device->shutdown();
+}
+
+}  // namespace platform

@@ -1,0 +1,209 @@
+#include "platform/media_control.h"
+
+#include "platform/audio_device.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+std::string upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+bool startsWithWord(const std::string& s, const char* word)
+{
+    const size_t n = std::strlen(word);
+    if (s.size() < n)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::toupper(static_cast<unsigned char>(s[i])) != word[i])
+            return false;
+    return s.size() == n || s[n] == ' ';
+}
+
+std::string trim(const std::string& s)
+{
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos)
+        return {};
+    size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+size_t rfindNoCase(const std::string& hay, const std::string& needle)
+{
+    return upper(hay).rfind(upper(needle));
+}
+
+bool readFile(const std::string& path, std::string& out)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad())
+        return false;
+    out = ss.str();
+    return true;
+}
+
+uint32_t le32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+uint16_t le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+}  // namespace
+
+bool decodeWav(const std::string& bytes, Pcm& out)
+{
+    const auto* d = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t size = bytes.size();
+    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
+        return false;
+    int format = 0, channels = 0, bits = 0;
+    uint32_t rate = 0;
+    const unsigned char* data = nullptr;
+    size_t dataSize = 0;
+    size_t pos = 12;
+    while (pos + 8 <= size) {
+        const uint32_t len = le32(d + pos + 4);
+        const unsigned char* body = d + pos + 8;
+        const size_t avail = size - pos - 8;
+        if (std::memcmp(d + pos, "fmt ", 4) == 0 && len >= 16 && avail >= 16) {
+            format = le16(body);
+            channels = le16(body + 2);
+            rate = le32(body + 4);
+            bits = le16(body + 14);
+            if (format == 0xFFFE && len >= 26 && avail >= 26)
+                format = le16(body + 24);  // WAVE_FORMAT_EXTENSIBLE: the sub-format's first word
+        } else if (std::memcmp(d + pos, "data", 4) == 0) {
+            data = body;
+            dataSize = std::min<size_t>(len, avail);  // a truncated file plays what it has
+            break;
+        }
+        pos += 8 + static_cast<size_t>(len) + (len & 1);
+    }
+    if (!data || channels < 1 || channels > 8 || rate < 1000 || rate > 384000)
+        return false;
+    const bool isFloat = format == 3 && bits == 32;
+    if (!isFloat && (format != 1 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)))
+        return false;
+    const size_t bytesPerSample = static_cast<size_t>(bits / 8);
+    const size_t count = dataSize / bytesPerSample / static_cast<size_t>(channels) * static_cast<size_t>(channels);
+    out.sampleRate = static_cast<int>(rate);
+    out.channels = channels;
+    out.samples.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char* p = data + i * bytesPerSample;
+        int32_t v = 0;
+        if (isFloat) {
+            float f;
+            std::memcpy(&f, p, 4);
+            v = static_cast<int32_t>(std::clamp(f, -1.0f, 1.0f) * 32767.0f);
+        } else if (bits == 8) {
+            v = (static_cast<int32_t>(p[0]) - 128) << 8;
+        } else if (bits == 16) {
+            v = static_cast<int16_t>(le16(p));
+        } else if (bits == 24) {
+            v = static_cast<int32_t>((uint32_t(p[0]) << 8) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 24)) >> 16;
+        } else {
+            v = static_cast<int32_t>(le32(p)) >> 16;
+        }
+        out.samples[i] = static_cast<int16_t>(v);
+    }
+    return true;
+}
+
+bool parseOpen(const std::string& command, OpenCommand& out)
+{
+    if (!startsWithWord(command, "OPEN"))
+        return false;
+    const size_t typePos = rfindNoCase(command, " TYPE ");
+    if (typePos == std::string::npos || typePos < 5)
+        return false;
+    out.path = command.substr(5, typePos - 5);
+    const std::string rest = command.substr(typePos + 6);
+    const size_t aliasPos = rfindNoCase(rest, " ALIAS ");
+    if (aliasPos == std::string::npos)
+        return false;
+    out.type = trim(rest.substr(0, aliasPos));
+    out.alias = trim(rest.substr(aliasPos + 7));
+    return !out.path.empty() && !out.alias.empty() && out.alias.find(' ') == std::string::npos;
+}
+
+MediaInterpreter::~MediaInterpreter()
+{
+    while (!aliases_.empty())
+        close(aliases_.begin()->first);
+}
+
+bool MediaInterpreter::isOpen(const std::string& alias) const
+{
+    return aliases_.count(upper(alias)) != 0;
+}
+
+void MediaInterpreter::close(const std::string& key)
+{
+    auto it = aliases_.find(key);
+    if (it == aliases_.end())
+        return;
+    if (it->second.voice != 0 && device_)
+        device_->stop(it->second.voice);
+    aliases_.erase(it);
+}
+
+int MediaInterpreter::send(const std::string& rawCommand)
+{
+    const std::string command = trim(rawCommand);
+    if (startsWithWord(command, "OPEN")) {
+        OpenCommand open;
+        if (!parseOpen(command, open))
+            return MCIERR_MISSING_PARAMETER;
+        const std::string key = upper(open.alias);
+        // A second OPEN under a name in use replaces the older sound, so a
+        // screen never ends up playing another screen's sound of that name.
+        close(key);
+        auto bytes = std::make_shared<std::string>();
+        if (!readFile(open.path, *bytes))
+            return MCIERR_FILE_NOT_FOUND;
+        aliases_[key] = Entry{std::move(bytes), 0};
+        return MCI_OK;
+    }
+    if (startsWithWord(command, "PLAY")) {
+        const std::string key = upper(trim(command.substr(4)));
+        auto it = aliases_.find(key);
+        if (key.empty() || it == aliases_.end())
+            return MCIERR_INVALID_DEVICE_NAME;
+        if (device_) {
+            if (it->second.voice != 0)
+                device_->stop(it->second.voice);  // PLAY again starts over
+            it->second.voice = device_->start(it->second.bytes);
+        }
+        return MCI_OK;
+    }
+    if (startsWithWord(command, "CLOSE")) {
+        const std::string key = upper(trim(command.substr(5)));
+        if (key.empty())
+            return MCIERR_MISSING_PARAMETER;
+        if (aliases_.find(key) == aliases_.end())
+            return MCIERR_INVALID_DEVICE_NAME;
+        close(key);
+        return MCI_OK;
+    }
+    return MCIERR_UNRECOGNIZED_COMMAND;
+}
+
+MediaInterpreter& mediaInterpreter()
+{
+    static MediaInterpreter interpreter(&systemAudioDevice());
+    return interpreter;
+}
+
+}  // namespace platform

@@ -1,0 +1,386 @@
+#include "platform/pictures.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <gif_lib.h>
+#include <jpeglib.h>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+ResourceSource g_source;
+
+struct ResourceIndex {
+    QHash<QString, QString> pictures;
+    QHash<QString, QString> raw;
+};
+
+void indexFolder(const char* root, QHash<QString, QString>& into)
+{
+    QDirIterator it(QString::fromLatin1(root), QDir::Files);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = QFileInfo(path).completeBaseName().toUpper();
+        into.insert(name, path);
+    }
+}
+
+const ResourceIndex& index()
+{
+    static ResourceIndex idx;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        indexFolder(kPictureRoot, idx.pictures);
+        indexFolder(kRawDataRoot, idx.raw);
+    });
+    return idx;
+}
+
+std::optional<QByteArray> findResource(const std::string& name, ResourceKind kind)
+{
+    const QString key = QString::fromStdString(name).toUpper();
+    if (g_source)
+        return g_source(key, kind);
+    const auto& idx = index();
+    const auto& table = kind == ResourceKind::Picture ? idx.pictures : idx.raw;
+    const auto it = table.constFind(key);
+    if (it == table.constEnd())
+        return std::nullopt;
+    QFile f(it.value());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+// --- GIF -------------------------------------------------------------------
+
+struct MemReader {
+    const QByteArray* data;
+    qsizetype pos;
+};
+
+int readMem(GifFileType* gif, GifByteType* buf, int len)
+{
+    auto* r = static_cast<MemReader*>(gif->UserData);
+    const qsizetype n = std::min<qsizetype>(len, r->data->size() - r->pos);
+    if (n <= 0)
+        return 0;
+    std::memcpy(buf, r->data->constData() + r->pos, static_cast<size_t>(n));
+    r->pos += n;
+    return static_cast<int>(n);
+}
+
+QRgb colourOf(const ColorMapObject* map, int index)
+{
+    if (!map || index < 0 || index >= map->ColorCount)
+        return qRgb(0, 0, 0);
+    const GifColorType& c = map->Colors[index];
+    return qRgb(c.Red, c.Green, c.Blue);
+}
+
+// --- JPEG ------------------------------------------------------------------
+
+struct JpegError {
+    jpeg_error_mgr mgr;
+    std::jmp_buf jump;
+};
+
+void jpegErrorExit(j_common_ptr cinfo)
+{
+    auto* err = reinterpret_cast<JpegError*>(cinfo->err);
+    std::longjmp(err->jump, 1);
+}
+
+void jpegSilence(j_common_ptr) {}
+
+}  // namespace
+
+void setResourceSource(ResourceSource source)
+{
+    g_source = std::move(source);
+}
+
+Picture decodeGif(const QByteArray& data)
+{
+    MemReader reader{&data, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&reader, readMem, &error);
+    if (!gif)
+        throw EInvalidGraphic("GIF: cannot open");
+    struct Closer {
+        GifFileType* g;
+        ~Closer() { int e = 0; DGifCloseFile(g, &e); }
+    } closer{gif};
+    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1 || gif->SWidth <= 0 || gif->SHeight <= 0 ||
+        gif->SWidth > 8192 || gif->SHeight > 8192)
+        throw EInvalidGraphic("GIF: corrupt or truncated");
+
+    Picture pic;
+    const int w = gif->SWidth, h = gif->SHeight;
+    QImage canvas(w, h, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& frame = gif->SavedImages[i];
+        GraphicsControlBlock gcb{};
+        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+        gcb.DisposalMode = DISPOSAL_UNSPECIFIED;
+        DGifSavedExtensionToGCB(gif, i, &gcb);
+        const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+        const QImage before = gcb.DisposalMode == DISPOSE_PREVIOUS ? canvas : QImage();
+        const int fx = frame.ImageDesc.Left, fy = frame.ImageDesc.Top;
+        const int fw = frame.ImageDesc.Width, fh = frame.ImageDesc.Height;
+        if (!frame.RasterBits || fw <= 0 || fh <= 0)
+            throw EInvalidGraphic("GIF: frame without pixels");
+        for (int y = 0; y < fh; ++y) {
+            const int cy = fy + y;
+            if (cy < 0 || cy >= h)
+                continue;
+            auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(cy));
+            for (int x = 0; x < fw; ++x) {
+                const int cx = fx + x;
+                if (cx < 0 || cx >= w)
+                    continue;
+                const int idx = frame.RasterBits[static_cast<size_t>(y) * static_cast<size_t>(fw) + static_cast<size_t>(x)];
+                if (idx == gcb.TransparentColor)
+                    continue;
+                line[cx] = colourOf(map, idx);
+            }
+        }
+        pic.frames.push_back(canvas.copy());
+        pic.delaysMs.push_back(std::max(gcb.DelayTime, 2) * 10);
+        if (gcb.DisposalMode == DISPOSE_BACKGROUND) {
+            QPainter p(&canvas);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(QRect(fx, fy, fw, fh), Qt::transparent);
+        } else if (gcb.DisposalMode == DISPOSE_PREVIOUS) {
+            canvas = before;
+        }
+    }
+    if (pic.frames.size() == 1)
+        pic.delaysMs.clear();
+    return pic;
+}
+
+QImage decodeJpeg(const QByteArray& data)
+{
+    jpeg_decompress_struct cinfo{};
+    JpegError err{};
+    cinfo.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = jpegErrorExit;
+    err.mgr.output_message = jpegSilence;
+    QImage image;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        throw EInvalidGraphic("JPEG: corrupt or truncated");
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    if (cinfo.output_width > 8192 || cinfo.output_height > 8192 || cinfo.output_components != 3) {
+        jpeg_destroy_decompress(&cinfo);
+        throw EInvalidGraphic("JPEG: unsupported");
+    }
+    image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB888);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+Picture decodePicture(const QByteArray& data)
+{
+    Picture pic;
+    if (data.startsWith("GIF8"))
+        return decodeGif(data);
+    if (data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF && static_cast<unsigned char>(data[1]) == 0xD8) {
+        pic.frames.push_back(decodeJpeg(data));
+        return pic;
+    }
+    const char* format = data.startsWith("BM") ? "BMP" : data.startsWith("\x89PNG") ? "PNG" : nullptr;
+    if (!format)
+        throw EInvalidGraphic("Unknown picture format");
+    QImage img;
+    if (!img.loadFromData(data, format) || img.isNull())
+        throw EInvalidGraphic("Corrupt picture");
+    pic.frames.push_back(std::move(img));
+    return pic;
+}
+
+Picture loadPictureResource(const std::string& name)
+{
+    const auto data = findResource(name, ResourceKind::Picture);
+    if (!data)
+        throw EResNotFound(name);
+    return decodePicture(*data);
+}
+
+QByteArray loadRawResource(const std::string& name)
+{
+    const auto data = findResource(name, ResourceKind::RawData);
+    if (!data)
+        throw EResNotFound(name);
+    return *data;
+}
+
+Picture loadPictureFile(const std::string& path)
+{
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly))
+        throw EInvalidGraphic("Cannot open " + path);
+    return decodePicture(f.readAll());
+}
+
+std::vector<QString> resourceNames(ResourceKind kind)
+{
+    const auto& idx = index();
+    const auto& table = kind == ResourceKind::Picture ? idx.pictures : idx.raw;
+    std::vector<QString> names(table.keyBegin(), table.keyEnd());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// --- writers ---------------------------------------------------------------
+
+namespace {
+
+int writeMem(GifFileType* gif, const GifByteType* buf, int len)
+{
+    auto* out = static_cast<QByteArray*>(gif->UserData);
+    out->append(reinterpret_cast<const char*>(buf), len);
+    return len;
+}
+
+// A fixed 6x7x6 colour cube plus greys; generated art is flat colours, so
+// nearest-colour mapping is enough and keeps every frame on one palette.
+std::vector<GifColorType> gifPalette()
+{
+    std::vector<GifColorType> pal;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 7; ++g)
+            for (int b = 0; b < 6; ++b)
+                pal.push_back({static_cast<GifByteType>(r * 51), static_cast<GifByteType>(g * 255 / 6),
+                               static_cast<GifByteType>(b * 51)});
+    while (pal.size() < 256) {
+        const int v = static_cast<int>((pal.size() - 252) * 255 / 3);
+        pal.push_back({static_cast<GifByteType>(v), static_cast<GifByteType>(v), static_cast<GifByteType>(v)});
+    }
+    return pal;
+}
+
+}  // namespace
+
+QByteArray encodeGif(const std::vector<QImage>& frames, const std::vector<int>& delaysMs)
+{
+    QByteArray out;
+    if (frames.empty())
+        return out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, writeMem, &error);
+    if (!gif)
+        throw EInvalidGraphic("GIF: cannot write");
+    const auto pal = gifPalette();
+    ColorMapObject* map = GifMakeMapObject(256, pal.data());
+    const int w = frames.front().width(), h = frames.front().height();
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, w, h, 8, 0, map);
+    if (frames.size() > 1) {
+        // NETSCAPE2.0 loop forever.
+        const unsigned char app[] = "NETSCAPE2.0";
+        const unsigned char loop[] = {1, 0, 0};
+        EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE);
+        EGifPutExtensionBlock(gif, 11, app);
+        EGifPutExtensionBlock(gif, 3, loop);
+        EGifPutExtensionTrailer(gif);
+    }
+    std::vector<GifPixelType> line(static_cast<size_t>(w));
+    for (size_t i = 0; i < frames.size(); ++i) {
+        GraphicsControlBlock gcb{};
+        gcb.DisposalMode = DISPOSAL_UNSPECIFIED;
+        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+        gcb.DelayTime = i < delaysMs.size() ? delaysMs[i] / 10 : 0;
+        GifByteType ext[4];
+        const size_t n = EGifGCBToExtension(&gcb, ext);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext);
+        EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr);
+        const QImage img = frames[i].convertToFormat(QImage::Format_RGB32).scaled(w, h);
+        for (int y = 0; y < h; ++y) {
+            const auto* px = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const int r = qRed(px[x]), g = qGreen(px[x]), b = qBlue(px[x]);
+                int best = ((r + 25) / 51) * 42 + ((g * 6 + 127) / 255) * 6 + (b + 25) / 51;
+                if (std::abs(r - g) < 8 && std::abs(g - b) < 8) {
+                    // near-grey: pick the closest of the cube greys and the extra greys
+                    int bestErr = 1 << 30;
+                    for (int k = 0; k < 256; ++k) {
+                        const int dr = pal[static_cast<size_t>(k)].Red - r, dg = pal[static_cast<size_t>(k)].Green - g,
+                                  db = pal[static_cast<size_t>(k)].Blue - b;
+                        const int e = dr * dr + dg * dg + db * db;
+                        if (e < bestErr) {
+                            bestErr = e;
+                            best = k;
+                        }
+                    }
+                }
+                line[static_cast<size_t>(x)] = static_cast<GifPixelType>(best);
+            }
+            EGifPutLine(gif, line.data(), w);
+        }
+    }
+    GifFreeMapObject(map);
+    EGifCloseFile(gif, &error);
+    return out;
+}
+
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
+    const QImage img = image.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(img.width());
+    cinfo.image_height = static_cast<JDIMENSION>(img.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(img.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    QByteArray out(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return out;
+}
+
+QByteArray encodeBmp24(const QImage& image)
+{
+    QByteArray out;
+    QBuffer buf(&out);
+    buf.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP");
+    return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+// The picture store: "give me picture NAME", looked up without regard to case
+// among the pictures embedded in the program, decoded by content (BMP, GIF
+// through giflib with all frames of an animation, JPEG through libjpeg, PNG).
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The class library's "Resource %s not found".
+class EResNotFound : public std::runtime_error {
+public:
+    explicit EResNotFound(const std::string& name) : std::runtime_error("Resource " + name + " not found") {}
+};
+
+// Data that is not a picture the store can decode.
+class EInvalidGraphic : public std::runtime_error {
+public:
+    explicit EInvalidGraphic(const std::string& what) : std::runtime_error(what) {}
+};
+
+// One still picture or the frames of an animation.
+struct Picture {
+    std::vector<QImage> frames;
+    std::vector<int> delaysMs;  // per frame; empty for a still picture
+    bool isNull() const { return frames.empty(); }
+    const QImage& image() const { return frames.front(); }
+    QSize size() const { return isNull() ? QSize() : frames.front().size(); }
+};
+
+// Embedded resources live in Qt's resource system under these folders, each
+// file named after its resource name (in upper case) with any extension.
+inline constexpr const char* kPictureRoot = ":/pictures";
+inline constexpr const char* kRawDataRoot = ":/rcdata";
+
+enum class ResourceKind { Picture, RawData };
+
+// Where named resources come from; tests replace it with their own.
+using ResourceSource = std::function<std::optional<QByteArray>(const QString& upperName, ResourceKind kind)>;
+// Installs a source (an empty function restores the embedded resources).
+void setResourceSource(ResourceSource source);
+
+// Decodes picture data by its signature; throws EInvalidGraphic.
+Picture decodePicture(const QByteArray& data);
+Picture decodeGif(const QByteArray& data);
+QImage decodeJpeg(const QByteArray& data);
+
+// TBitmap.LoadFromResourceName: throws EResNotFound or EInvalidGraphic.
+Picture loadPictureResource(const std::string& name);
+// A read-only copy of an RT_RCDATA resource; throws EResNotFound.
+QByteArray loadRawResource(const std::string& name);
+// A picture file from disk (the rescue game's ".bmp" files); throws
+// EInvalidGraphic when it cannot be read or decoded.
+Picture loadPictureFile(const std::string& path);
+
+// Names (upper case) of all embedded resources of a kind.
+std::vector<QString> resourceNames(ResourceKind kind);
+
+// Writers used by the content generators (giflib and libjpeg).
+QByteArray encodeGif(const std::vector<QImage>& frames, const std::vector<int>& delaysMs);
+QByteArray encodeJpeg(const QImage& image, int quality = 90);
+QByteArray encodeBmp24(const QImage& image);
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+// A list of texts with the class library's TStrings operations, used by the
+// random draws (a pool that entries are deleted from).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class TStrings {
+public:
+    int Add(const std::string& s) { items_.push_back(s); return static_cast<int>(items_.size()) - 1; }
+    // Deleting outside 0..Count-1 raises, as the class library's list does.
+    void Delete(int index);
+    int IndexOf(const std::string& s) const;
+    int GetCount() const { return static_cast<int>(items_.size()); }
+    int Count() const { return GetCount(); }
+    const std::string& Get(int index) const;
+    void Clear() { items_.clear(); }
+    const std::vector<std::string>& items() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+};
+
+}  // namespace platform

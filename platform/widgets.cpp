@@ -1,0 +1,388 @@
+#include "platform/widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace platform {
+
+// --- TForm -------------------------------------------------------------------
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setOuterSize(800, 600);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QSize TForm::clientSizeFor(int outerWidth, int outerHeight)
+{
+    // The border and title bar of a standard sizable window: an 800 by 600
+    // window has a client area of 784 by 562.
+    return {outerWidth - 16, outerHeight - 38};
+}
+
+void TForm::setOuterSize(int width, int height)
+{
+    setFixedSize(clientSizeFor(width, height));
+}
+
+void TForm::setStayOnTop(bool onTop)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void TForm::centre()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = size() + QSize(16, 38);
+    placed_ = area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+    placed_ = QPoint(std::max(placed_.x(), area.left()), std::max(placed_.y(), area.top()));
+    placedValid_ = true;
+    move(placed_);
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    if (!placedValid_)
+        centre();
+    QWidget::showEvent(event);
+}
+
+void TForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // A move by the window manager (dragging the title bar) is undone.
+    if (event->spontaneous() && placedValid_ && isVisible() && pos() != placed_ && !isMaximized())
+        QTimer::singleShot(0, this, [this] {
+            if (placedValid_ && pos() != placed_)
+                move(placed_);
+        });
+}
+
+int TForm::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    closing_ = false;
+    show();
+    FormShow();
+    if (closing_ || !isVisible())
+        return 0;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    return 1;
+}
+
+void TForm::Close()
+{
+    closing_ = true;
+    close();
+}
+
+void TForm::SetWindowStateMaximized()
+{
+    // The fixed size holds; the window system places the window.
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm::sendSysCommand(int command)
+{
+    int c = command;
+    WMSysCommand(c);
+}
+
+void TForm::WMSysCommand(int& command)
+{
+    DefaultSysCommand(command);
+}
+
+void TForm::DefaultSysCommand(int command)
+{
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+        break;
+    case SC_MAXIMIZE:
+        SetWindowStateMaximized();
+        break;
+    case SC_RESTORE:
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        break;
+    case SC_CLOSE:
+        Close();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous() && !closing_) {
+        // The window manager's close request arrives as the close command.
+        event->ignore();
+        sendSysCommand(SC_CLOSE);
+        return;
+    }
+    closing_ = false;
+    event->accept();
+    FormClose();
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+// --- TPanel ------------------------------------------------------------------
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+}
+
+void TPanel::setColor(const QColor& c)
+{
+    color_ = c;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), color_);
+}
+
+// --- TImage ------------------------------------------------------------------
+
+TImage::TImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    animation_.setSingleShot(true);
+    connect(&animation_, &QTimer::timeout, this, &TImage::nextFrame);
+}
+
+void TImage::setStretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void TImage::setCenter(bool on)
+{
+    center_ = on;
+    update();
+}
+
+void TImage::setTransparent(bool on)
+{
+    transparent_ = on;
+    rebuildShown();
+}
+
+void TImage::setPictureName(const QString& name)
+{
+    pictureName_ = name;
+    try {
+        setPicture(loadPictureResource(name.toStdString()));
+    } catch (const std::exception&) {
+        clearPicture();
+    }
+}
+
+void TImage::setPicture(const Picture& picture)
+{
+    picture_ = picture;
+    frame_ = 0;
+    rebuildShown();
+}
+
+void TImage::clearPicture()
+{
+    picture_ = Picture{};
+    frame_ = 0;
+    rebuildShown();
+}
+
+void TImage::rebuildShown()
+{
+    animation_.stop();
+    shown_.clear();
+    for (const QImage& f : picture_.frames) {
+        if (!transparent_ || f.isNull()) {
+            shown_.push_back(f);
+            continue;
+        }
+        QImage img = f.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = img.pixel(0, img.height() - 1) | 0xFF000000u;
+        for (int y = 0; y < img.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                if ((line[x] | 0xFF000000u) == key)
+                    line[x] = 0;
+        }
+        shown_.push_back(std::move(img));
+    }
+    if (shown_.size() > 1 && isVisible())
+        animation_.start(picture_.delaysMs.empty() ? 100 : picture_.delaysMs[0]);
+    update();
+}
+
+void TImage::nextFrame()
+{
+    if (shown_.size() < 2)
+        return;
+    frame_ = (frame_ + 1) % static_cast<int>(shown_.size());
+    const size_t i = static_cast<size_t>(frame_);
+    animation_.start(i < picture_.delaysMs.size() ? picture_.delaysMs[i] : 100);
+    update();
+}
+
+void TImage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown_.size() > 1 && !animation_.isActive())
+        animation_.start(100);
+}
+
+void TImage::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    animation_.stop();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (shown_.empty())
+        return;
+    const QImage& img = shown_[static_cast<size_t>(std::min<int>(frame_, static_cast<int>(shown_.size()) - 1))];
+    QPainter p(this);
+    if (stretch_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), img);
+    } else if (center_) {
+        p.drawImage(QPoint((width() - img.width()) / 2, (height() - img.height()) / 2), img);
+    } else {
+        p.drawImage(QPoint(0, 0), img);
+    }
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool inside = rect().contains(event->position().toPoint());
+    if (pressed_ && event->button() == Qt::LeftButton && inside && isEnabled())
+        emit clicked();
+    pressed_ = false;
+}
+
+// --- TSpeedButton --------------------------------------------------------------
+
+TSpeedButton::TSpeedButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TSpeedButton::setTextColor(const QColor& c)
+{
+    textColor_ = c;
+    update();
+}
+
+void TSpeedButton::setPixelSize(int px)
+{
+    QFont f = font();
+    f.setPixelSize(px);
+    setFont(f);
+}
+
+void TSpeedButton::Click()
+{
+    if (isEnabled() && isVisible())
+        click();
+}
+
+void TSpeedButton::paintEvent(QPaintEvent*)
+{
+    if (text().isEmpty())
+        return;
+    QPainter p(this);
+    p.setFont(font());
+    QRect r = rect();
+    if (isDown())
+        r.translate(1, 1);
+    if (isEnabled()) {
+        p.setPen(textColor_);
+        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text());
+    } else {
+        p.setPen(Qt::white);
+        p.drawText(r.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
+        p.setPen(QColor(128, 128, 128));
+        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+}
+
+// --- TLabel ------------------------------------------------------------------
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setTextColor(Qt::black);
+}
+
+void TLabel::setTextColor(const QColor& c)
+{
+    textColor_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, c);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    setPalette(pal);
+}
+
+void TLabel::setPixelSize(int px)
+{
+    QFont f = font();
+    f.setPixelSize(px);
+    setFont(f);
+}
+
+// --- TMemo -------------------------------------------------------------------
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+}
+
+void TMemo::setPixelSize(int px)
+{
+    QFont f = font();
+    f.setPixelSize(px);
+    setFont(f);
+}
+
+// --- fonts -------------------------------------------------------------------
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("隶书"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+}
+
+}  // namespace platform

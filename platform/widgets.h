@@ -1,0 +1,207 @@
+// Widgets in the roles of the class library's controls: form (a fixed-size
+// window with the system-command guard and a modal run), panel, picture,
+// flat speed button, label and multi-line text box. Layouts (.ui) use them as
+// custom widgets; their own properties are set with stdset="0".
+#pragma once
+
+#include "platform/pictures.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QEventLoop;
+
+namespace platform {
+
+// System-command words of message 274.
+constexpr int SC_SIZE = 0xF000;
+constexpr int SC_MOVE = 0xF010;
+constexpr int SC_DRAGMOVE = 0xF012;
+constexpr int SC_MINIMIZE = 0xF020;
+constexpr int SC_MAXIMIZE = 0xF030;
+constexpr int SC_CLOSE = 0xF060;
+constexpr int SC_RESTORE = 0xF120;
+
+// clMoneyGreen and the other class-library colours the layouts name.
+inline const QColor clMoneyGreen(192, 220, 192);
+inline const QColor clTeal(0, 128, 128);
+inline const QColor clFuchsia(255, 0, 255);
+
+// A screen: a top-level window of a fixed outer size, centred, without
+// title-bar buttons, that the window manager can neither move nor resize.
+class TForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* parent = nullptr);
+
+    // The outer window size of the class library (800 by 600); the widget's
+    // own size is that window's client area.
+    void setOuterSize(int width, int height);
+    static QSize clientSizeFor(int outerWidth, int outerHeight);
+    void setStayOnTop(bool onTop);
+
+    // TCustomForm.ShowModal: shows the screen and runs a nested event loop
+    // until it closes.
+    int ShowModal();
+    // TCustomForm.Close: ends a modal run (or hides a modeless screen).
+    void Close();
+    bool isModalRunning() const { return modalLoop_ != nullptr; }
+    // The maximised window state; the fixed size stays in force.
+    void SetWindowStateMaximized();
+
+    // Delivers a system command (message 274) to WMSysCommand.
+    void sendSysCommand(int command);
+
+protected:
+    // The screen's handler of system commands; by default carried out.
+    virtual void WMSysCommand(int& command);
+    // The class library's handling: minimise, maximise, restore, close.
+    void DefaultSysCommand(int command);
+    // Run when the screen closes (Action caFree: the launcher frees it).
+    virtual void FormClose() {}
+    // Run when the screen is shown.
+    virtual void FormShow() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void centre();
+
+    QEventLoop* modalLoop_ = nullptr;
+    bool closing_ = false;
+    QPoint placed_;
+    bool placedValid_ = false;
+};
+
+// TPanel: a flat area of one colour.
+class TPanel : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    QColor color() const { return color_; }
+    void setColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_ = clMoneyGreen;
+};
+
+// TImage: shows a picture stretched, centred or at its top-left corner, with
+// an optional transparent colour (the bottom-left pixel's); plays the frames
+// of an animated GIF by itself; reports clicks.
+class TImage : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(bool center READ center WRITE setCenter)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(QString picture READ pictureName WRITE setPictureName)
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    bool stretch() const { return stretch_; }
+    void setStretch(bool on);
+    bool center() const { return center_; }
+    void setCenter(bool on);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+    // A picture stored with the layout, by resource name; a missing one
+    // leaves the image empty (a broken layout must not stop the screen).
+    QString pictureName() const { return pictureName_; }
+    void setPictureName(const QString& name);
+
+    void setPicture(const Picture& picture);
+    void clearPicture();
+    const Picture& picture() const { return picture_; }
+    bool hasPicture() const { return !picture_.isNull(); }
+    int currentFrame() const { return frame_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void rebuildShown();
+    void nextFrame();
+
+    Picture picture_;
+    std::vector<QImage> shown_;  // frames with the transparent colour applied
+    QString pictureName_;
+    bool stretch_ = false;
+    bool center_ = false;
+    bool transparent_ = false;
+    bool pressed_ = false;
+    int frame_ = 0;
+    QTimer animation_;
+};
+
+// TSpeedButton: a flat button without a frame, transparent over the picture
+// beneath it, with a caption and the hand cursor; disabled it takes no click
+// and draws its caption greyed.
+class TSpeedButton : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(int pixelSize READ pixelSize WRITE setPixelSize)
+public:
+    explicit TSpeedButton(QWidget* parent = nullptr);
+    QColor textColor() const { return textColor_; }
+    void setTextColor(const QColor& c);
+    int pixelSize() const { return font().pixelSize(); }
+    void setPixelSize(int px);
+    // TSpeedButton.Click: what a kid's click does (nothing when disabled).
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor textColor_ = Qt::black;
+};
+
+// TLabel: transparent, centred and word-wrapped text; disabled draws greyed.
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(int pixelSize READ pixelSize WRITE setPixelSize)
+public:
+    explicit TLabel(QWidget* parent = nullptr);
+    QColor textColor() const { return textColor_; }
+    void setTextColor(const QColor& c);
+    int pixelSize() const { return font().pixelSize(); }
+    void setPixelSize(int px);
+
+private:
+    QColor textColor_ = Qt::black;
+};
+
+// TMemo: a multi-line, read-only text box.
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+    Q_PROPERTY(int pixelSize READ pixelSize WRITE setPixelSize)
+public:
+    explicit TMemo(QWidget* parent = nullptr);
+    int pixelSize() const { return font().pixelSize(); }
+    void setPixelSize(int px);
+};
+
+// Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI")
+// to installed CJK fonts.
+void installFontSubstitutions();
+
+}  // namespace platform

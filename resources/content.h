@@ -1,0 +1,77 @@
+// What every screen shows and plays, declared as data next to the screens'
+// own constant tables: the content generators draw and speak from it, and the
+// catalogue check holds the built program to it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace content {
+
+enum class Format { Bmp, Gif, Jpeg };
+// Picture resources are shown as pictures; raw data resources are read as a
+// stream by the screen (the clock faces).
+enum class Storage { Picture, RawData };
+
+struct Picture {
+    std::string name;  // resource name, upper case ("MAINFORMT001")
+    int width = 0;
+    int height = 0;
+    Format format = Format::Bmp;
+    Storage storage = Storage::Picture;
+    // How the generator draws it; the recipes are listed in tools/art/recipes.h.
+    std::string recipe = "card";
+    std::string emoji;       // a colour emoji that shows the item, where one fits
+    std::string text;        // the item's name or the caption to draw
+    uint32_t colour = 0;     // main colour 0xRRGGBB, where the recipe uses one
+    uint32_t background = 0; // background colour 0xRRGGBB, where the recipe uses one
+    std::string param;       // recipe parameter ("3" for three o'clock, "triangle", ...)
+};
+
+enum class Voice {
+    Chinese,  // Mandarin speech of `say`
+    English,  // English speech of `say`
+    Cheer,    // applause and cheering; `say` may add a spoken word
+};
+
+struct Sound {
+    std::string folder;  // media folder literal as the screen writes it ("pinyin\\yunmu\\")
+    std::string name;    // sound name, the file's stem ("001", "st", "n_g")
+    std::string say;     // what is heard
+    Voice voice = Voice::Chinese;
+};
+
+struct Manifest {
+    std::vector<Picture> pictures;
+    std::vector<Sound> sounds;
+    // The screens that exist, by class name, so the check can walk them.
+    std::vector<std::string> screens;
+
+    Picture& picture(const std::string& name, int width, int height, const std::string& recipe = "card")
+    {
+        Picture p;
+        p.name = name;
+        p.width = width;
+        p.height = height;
+        p.recipe = recipe;
+        pictures.push_back(p);
+        return pictures.back();
+    }
+    void sound(const std::string& folder, const std::string& name, const std::string& say, Voice voice = Voice::Chinese)
+    {
+        sounds.push_back(Sound{folder, name, say, voice});
+    }
+};
+
+// Each family of screens declares its content (defined beside its tables).
+void addMainFormContent(Manifest& m);
+void addCardContent(Manifest& m);
+void addSoundBoardContent(Manifest& m);
+void addGameContent(Manifest& m);
+void addBoardQuizContent(Manifest& m);
+
+// All of it, in that order.
+Manifest collectAll();
+
+}  // namespace content

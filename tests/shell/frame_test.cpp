@@ -1,0 +1,113 @@
+// The lesson-screen frame: the exact command sequences of playing, stopping,
+// the start sound and the back button, and the system-command guard.
+#include "lesson_frame/lesson_screen.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/screen_driver.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+class Probe : public frame::LessonScreen {
+public:
+    Probe() : LessonScreen(frame::ScreenSettings{"TFM_SeeJiaYongDianQi"}) {}
+    using LessonScreen::WMSysCommand;
+};
+
+class FrameTest : public ::testing::Test {
+protected:
+    RecordingPlatform rec;
+    MediaFixture media{rec};
+    Probe screen;
+    std::string folder() const { return media.programFolder() + "jiad/"; }
+};
+
+TEST_F(FrameTest, CreationSetsFolderAndPlaysStartSound)
+{
+    screen.Create();
+    EXPECT_EQ(screen.MediaFolder, folder());
+    EXPECT_EQ(rec.log, PlaySteps(folder(), "st"));
+    EXPECT_EQ(screen.CurrentSoundAlias, "st");
+}
+
+TEST_F(FrameTest, PlayStopsCurrentSoundFirstAndRenamesBack)
+{
+    screen.Create();
+    const std::string file = media.addSound("jiad\\", "001");
+    rec.clear();
+    screen.PlayLessonSound("001");
+    screen.PlayLessonSound("001");
+    EXPECT_EQ(rec.log, Steps({StopSteps("st"), PlaySteps(folder(), "001"), StopSteps("001"), PlaySteps(folder(), "001")}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder() + "001.wav")));
+}
+
+TEST_F(FrameTest, StopRules)
+{
+    screen.SetMediaFolder();
+    struct Case {
+        frame::StopRule rule;
+        std::string current;
+        std::string name;
+        std::vector<std::string> stopLines;
+    } cases[] = {
+        {frame::StopRule::IfCurrent, "", "n", {}},
+        {frame::StopRule::IfCurrent, "st", "n", StopSteps("st")},
+        {frame::StopRule::Always, "", "n", StopSteps("")},
+        {frame::StopRule::IfNameGiven, "", "n", StopSteps("")},
+        {frame::StopRule::IfNameGiven, "st", "", {}},
+    };
+    for (const Case& c : cases) {
+        rec.clear();
+        screen.CurrentSoundAlias = c.current;
+        screen.PlayLessonSound(c.name, c.rule);
+        EXPECT_EQ(rec.log, Steps({c.stopLines, PlaySteps(folder(), c.name)})) << "current '" << c.current << "'";
+        EXPECT_EQ(screen.CurrentSoundAlias, c.name);
+    }
+}
+
+TEST_F(FrameTest, MissingSoundIsSilentButRecorded)
+{
+    screen.Create();
+    rec.clear();
+    screen.PlayLessonSound("099");
+    EXPECT_EQ(screen.CurrentSoundAlias, "099");
+    EXPECT_EQ(rec.log, Steps({StopSteps("st"), PlaySteps(folder(), "099")}));
+}
+
+TEST_F(FrameTest, BackButtonStopsAndCloses)
+{
+    screen.Create();
+    screen.show();
+    rec.clear();
+    screen.btn_backlasmenuClick();
+    EXPECT_EQ(rec.log, StopSteps("st"));
+    EXPECT_TRUE(screen.CurrentSoundAlias.empty());
+    EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(FrameTest, SystemCommandsForMovesAndSizesDoNothing)
+{
+    screen.show();
+    for (int c : {0xF000, 0xF001, 0xF008, 0xF010, 0xF012}) {
+        int word = c;
+        screen.WMSysCommand(word);
+        EXPECT_EQ(word, 0) << std::hex << c;
+        EXPECT_TRUE(screen.isVisible());
+    }
+    screen.sendSysCommand(platform::SC_CLOSE);
+    EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(FrameTest, ClientAreaOfAStandardWindow)
+{
+    EXPECT_EQ(screen.size(), QSize(784, 562));
+    EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
+    EXPECT_EQ(screen.windowTitle().toStdString(), "家电数码");
+    EXPECT_TRUE(screen.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// Drives screens the way a kid does: clicks on named, visible, enabled
+// widgets, and fixed pictures for the picture store.
+#pragma once
+
+#include "platform/pictures.h"
+
+#include <QColor>
+#include <QMap>
+#include <QWidget>
+
+#include <string>
+
+namespace testing_support {
+
+// The named child widget, or nullptr.
+QWidget* Find(QWidget* screen, const std::string& name);
+template <class T>
+T* FindAs(QWidget* screen, const std::string& name)
+{
+    return qobject_cast<T*>(Find(screen, name));
+}
+
+// A left click at the widget's centre, only when a kid could make it: the
+// widget exists, is visible on screen and enabled. Returns false otherwise.
+bool Click(QWidget* screen, const std::string& name);
+
+// The text of a named label or button.
+std::string TextOf(QWidget* screen, const std::string& name);
+
+// Serves pictures from memory instead of the embedded resources while alive.
+class FakePictures {
+public:
+    FakePictures();
+    ~FakePictures();
+    // Adds a BMP picture of the given size and colour under name.
+    void add(const std::string& name, int width = 8, int height = 8, QColor colour = Qt::red);
+    void addRaw(const std::string& name, const QByteArray& bytes);
+    void addPictureBytes(const std::string& name, const QByteArray& bytes);
+    // Adds every name of a family prefix + "%03d" for numbers first..last.
+    void addFamily(const std::string& prefix, int first, int last, int width = 8, int height = 8);
+    void remove(const std::string& name);
+
+private:
+    QMap<QString, QByteArray> pictures_;
+    QMap<QString, QByteArray> raw_;
+};
+
+// The colour of a picture's centre pixel as a name ("#rrggbb"), for telling
+// fixed pictures apart.
+std::string CentreColour(const platform::Picture& picture);
+
+}  // namespace testing_support
