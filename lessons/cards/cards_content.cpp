@@ -1,8 +1,12 @@
-// Pictures and sounds of the cards lessons.
-#include "resources/content.h"
+// Pictures and sounds of the card lessons.
+#include "lessons/cards/cards.h"
 
 namespace content {
 
-void addCardContent(Manifest&) {}
+void addCardContent(Manifest& m)
+{
+    cards::addPagedCardContent(m);
+    cards::addClockAndPyramidContent(m);
+}
 
 }  // namespace content

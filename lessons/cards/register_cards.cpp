@@ -1,8 +1,13 @@
-// The cards lessons the menu can open.
+// The card lessons the menu can open.
 #include "lesson_frame/lesson_registry.h"
+#include "lessons/cards/cards.h"
 
 namespace frame {
 
-void RegisterCardLessons() {}
+void RegisterCardLessons()
+{
+    cards::RegisterPagedCardLessons();
+    cards::RegisterClockAndPyramidLessons();
+}
 
 }  // namespace frame

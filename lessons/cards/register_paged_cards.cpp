@@ -1,0 +1,7 @@
+#include "lessons/cards/cards.h"
+
+namespace cards {
+
+void RegisterPagedCardLessons() {}
+
+}  // namespace cards
