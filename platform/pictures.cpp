@@ -265,20 +265,29 @@ int writeMem(GifFileType* gif, const GifByteType* buf, int len)
     return len;
 }
 
-// A fixed 6x7x6 colour cube plus greys; generated art is flat colours, so
-// nearest-colour mapping is enough and keeps every frame on one palette.
-std::vector<GifColorType> gifPalette()
+// One palette for all frames: the image's own colours when there are at most
+// 256 of them (flat art keeps its exact RGB), otherwise the 256 most frequent.
+std::vector<GifColorType> gifPalette(const std::vector<QImage>& frames)
 {
+    QHash<QRgb, qint64> counts;
+    for (const QImage& f : frames)
+        for (int y = 0; y < f.height(); ++y) {
+            const auto* px = reinterpret_cast<const QRgb*>(f.constScanLine(y));
+            for (int x = 0; x < f.width(); ++x)
+                ++counts[px[x] | 0xFF000000u];
+        }
+    std::vector<std::pair<qint64, QRgb>> byCount;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        byCount.emplace_back(-it.value(), it.key());
+    std::sort(byCount.begin(), byCount.end());
     std::vector<GifColorType> pal;
-    for (int r = 0; r < 6; ++r)
-        for (int g = 0; g < 7; ++g)
-            for (int b = 0; b < 6; ++b)
-                pal.push_back({static_cast<GifByteType>(r * 51), static_cast<GifByteType>(g * 255 / 6),
-                               static_cast<GifByteType>(b * 51)});
-    while (pal.size() < 256) {
-        const int v = static_cast<int>((pal.size() - 252) * 255 / 3);
-        pal.push_back({static_cast<GifByteType>(v), static_cast<GifByteType>(v), static_cast<GifByteType>(v)});
+    for (size_t i = 0; i < byCount.size() && i < 256; ++i) {
+        const QRgb c = byCount[i].second;
+        pal.push_back({static_cast<GifByteType>(qRed(c)), static_cast<GifByteType>(qGreen(c)),
+                       static_cast<GifByteType>(qBlue(c))});
     }
+    while (pal.size() < 256)
+        pal.push_back({0, 0, 0});
     return pal;
 }
 
@@ -293,9 +302,13 @@ QByteArray encodeGif(const std::vector<QImage>& frames, const std::vector<int>& 
     GifFileType* gif = EGifOpen(&out, writeMem, &error);
     if (!gif)
         throw EInvalidGraphic("GIF: cannot write");
-    const auto pal = gifPalette();
-    ColorMapObject* map = GifMakeMapObject(256, pal.data());
     const int w = frames.front().width(), h = frames.front().height();
+    std::vector<QImage> images;
+    for (const QImage& f : frames)
+        images.push_back(f.convertToFormat(QImage::Format_RGB32).scaled(w, h));
+    const auto pal = gifPalette(images);
+    QHash<QRgb, GifPixelType> nearest;
+    ColorMapObject* map = GifMakeMapObject(256, pal.data());
     EGifSetGifVersion(gif, true);
     EGifPutScreenDesc(gif, w, h, 8, 0, map);
     if (frames.size() > 1) {
@@ -317,26 +330,26 @@ QByteArray encodeGif(const std::vector<QImage>& frames, const std::vector<int>& 
         const size_t n = EGifGCBToExtension(&gcb, ext);
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext);
         EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr);
-        const QImage img = frames[i].convertToFormat(QImage::Format_RGB32).scaled(w, h);
+        const QImage& img = images[i];
         for (int y = 0; y < h; ++y) {
             const auto* px = reinterpret_cast<const QRgb*>(img.constScanLine(y));
             for (int x = 0; x < w; ++x) {
-                const int r = qRed(px[x]), g = qGreen(px[x]), b = qBlue(px[x]);
-                int best = ((r + 25) / 51) * 42 + ((g * 6 + 127) / 255) * 6 + (b + 25) / 51;
-                if (std::abs(r - g) < 8 && std::abs(g - b) < 8) {
-                    // near-grey: pick the closest of the cube greys and the extra greys
-                    int bestErr = 1 << 30;
+                const QRgb c = px[x] | 0xFF000000u;
+                auto it = nearest.constFind(c);
+                if (it == nearest.constEnd()) {
+                    int best = 0, bestErr = 1 << 30;
                     for (int k = 0; k < 256; ++k) {
-                        const int dr = pal[static_cast<size_t>(k)].Red - r, dg = pal[static_cast<size_t>(k)].Green - g,
-                                  db = pal[static_cast<size_t>(k)].Blue - b;
+                        const auto& p = pal[static_cast<size_t>(k)];
+                        const int dr = p.Red - qRed(c), dg = p.Green - qGreen(c), db = p.Blue - qBlue(c);
                         const int e = dr * dr + dg * dg + db * db;
                         if (e < bestErr) {
                             bestErr = e;
                             best = k;
                         }
                     }
+                    it = nearest.insert(c, static_cast<GifPixelType>(best));
                 }
-                line[static_cast<size_t>(x)] = static_cast<GifPixelType>(best);
+                line[static_cast<size_t>(x)] = it.value();
             }
             EGifPutLine(gif, line.data(), w);
         }

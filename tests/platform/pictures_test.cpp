@@ -1,0 +1,147 @@
+// The picture store and its decoders (BMP, GIF through giflib, JPEG through
+// libjpeg), damaged data, and the picture and button widgets.
+#include "platform/pictures.h"
+#include "platform/widgets.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+QImage filled(int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+TEST(PictureStore, EmbeddedNamesAreFoundWithoutRegardToCase)
+{
+    for (const char* name : {"TestPic", "TESTPIC", "testpic"}) {
+        const Picture p = loadPictureResource(name);
+        ASSERT_FALSE(p.isNull()) << name;
+        EXPECT_EQ(p.size(), QSize(4, 3));
+        EXPECT_EQ(QColor(p.image().pixel(1, 1)), QColor(10, 200, 30));
+    }
+    EXPECT_EQ(loadRawResource("rawone"), QByteArray("GIF89a-not-really"));
+    try {
+        loadPictureResource("mainformt999");
+        FAIL() << "no exception";
+    } catch (const EResNotFound& e) {
+        EXPECT_STREQ(e.what(), "Resource mainformt999 not found");
+    }
+    EXPECT_THROW(loadRawResource("TestPic"), EResNotFound);
+    // The raw resource is not a valid GIF.
+    EXPECT_THROW(decodePicture(loadRawResource("RAWONE")), EInvalidGraphic);
+}
+
+TEST(PictureCodecs, BmpIsWrittenWith24Bits)
+{
+    const QByteArray bmp = encodeBmp24(filled(5, 2, QColor(1, 2, 3)));
+    ASSERT_GE(bmp.size(), 54);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
+    const Picture p = decodePicture(bmp);
+    EXPECT_EQ(QColor(p.image().pixel(4, 1)), QColor(1, 2, 3));
+}
+
+TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)
+{
+    const QByteArray gif = encodeGif({filled(12, 10, Qt::red), filled(12, 10, Qt::blue), filled(12, 10, Qt::white)},
+                                     {200, 500, 100});
+    const Picture p = decodePicture(gif);
+    ASSERT_EQ(p.frames.size(), 3u);
+    EXPECT_EQ(p.delaysMs, (std::vector<int>{200, 500, 100}));
+    EXPECT_EQ(QColor(p.frames[0].pixel(3, 3)), QColor(Qt::red));
+    EXPECT_EQ(QColor(p.frames[1].pixel(3, 3)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(p.frames[2].pixel(3, 3)), QColor(Qt::white));
+    const Picture still = decodeGif(encodeGif({filled(7, 7, QColor(128, 128, 128))}, {}));
+    EXPECT_EQ(still.frames.size(), 1u);
+    EXPECT_TRUE(still.delaysMs.empty());
+    EXPECT_EQ(QColor(still.image().pixel(3, 3)), QColor(128, 128, 128));
+}
+
+TEST(PictureCodecs, JpegRoundTrip)
+{
+    const Picture p = decodePicture(encodeJpeg(filled(16, 8, QColor(0, 200, 0)), 95));
+    ASSERT_EQ(p.size(), QSize(16, 8));
+    const QColor c(p.image().pixel(8, 4));
+    EXPECT_NEAR(c.green(), 200, 6);
+    EXPECT_NEAR(c.red(), 0, 6);
+}
+
+TEST(PictureCodecs, DamagedDataIsAnErrorNeverACrash)
+{
+    const QByteArray gif = encodeGif({filled(20, 20, Qt::red), filled(20, 20, Qt::green)}, {100, 100});
+    const QByteArray jpeg = encodeJpeg(filled(20, 20, Qt::red));
+    const QByteArray bmp = encodeBmp24(filled(20, 20, Qt::red));
+    const QByteArray damaged[] = {
+        QByteArray(),
+        QByteArray("GIF89a"),
+        gif.left(gif.size() / 2),
+        gif.left(13),
+        jpeg.left(40),
+        jpeg.left(2),
+        bmp.left(30),
+        QByteArray("BM") + QByteArray(100, '\xff'),
+        QByteArray(64, '\x00'),
+        QByteArray("\x89PNG\r\n\x1a\n garbage"),
+    };
+    for (const QByteArray& d : damaged)
+        EXPECT_THROW(decodePicture(d), EInvalidGraphic) << d.size() << " bytes";
+}
+
+TEST(PictureWidget, TransparentColourIsTheBottomLeftPixel)
+{
+    QImage img = filled(4, 4, Qt::magenta);
+    img.setPixel(1, 1, qRgb(0, 0, 255));
+    Picture pic;
+    pic.frames.push_back(img);
+    QWidget parent;
+    parent.resize(20, 20);
+    QPalette pal;
+    pal.setColor(QPalette::Window, Qt::yellow);
+    parent.setPalette(pal);
+    parent.setAutoFillBackground(true);
+    TImage image(&parent);
+    image.setGeometry(0, 0, 4, 4);
+    image.setPicture(pic);
+    image.setTransparent(true);
+    parent.show();
+    const QImage shot = parent.grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(0, 0)), QColor(Qt::yellow));
+    EXPECT_EQ(QColor(shot.pixel(1, 1)), QColor(Qt::blue));
+}
+
+TEST(PictureWidget, ClickReportsOnlyWhenEnabled)
+{
+    TImage image;
+    image.resize(10, 10);
+    image.show();
+    QSignalSpy spy(&image, &TImage::clicked);
+    QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(spy.count(), 1);
+    image.setEnabled(false);
+    QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST(SpeedButton, DisabledTakesNoClick)
+{
+    TSpeedButton button;
+    button.setText("下一页");
+    button.resize(160, 75);
+    button.show();
+    QSignalSpy spy(&button, &TSpeedButton::clicked);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(80, 30));
+    button.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(80, 30));
+    button.Click();
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
+}
+
+}  // namespace

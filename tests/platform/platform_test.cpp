@@ -1,0 +1,207 @@
+// Renames that never lose a file, the random generator's exact sequence, the
+// text list, and the single-instance guard in one and in two processes.
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "platform/single_instance.h"
+#include "platform/strings.h"
+#include "tests/support/recording_platform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+QByteArray get(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+TEST(MoveFile, RenamesButNeverReplaces)
+{
+    QTemporaryDir dir;
+    const QString dat = dir.path() + "/a b/kj.dat", wav = dir.path() + "/a b/kj.wav";
+    QDir().mkpath(dir.path() + "/a b");
+    put(dat, "DAT");
+    EXPECT_TRUE(real().moveFile(dat.toStdString(), wav.toStdString()));
+    EXPECT_EQ(get(wav), "DAT");
+    EXPECT_FALSE(QFile::exists(dat));
+    // Both names present: the rename fails and both files stay as they were.
+    put(dat, "OTHER");
+    EXPECT_FALSE(real().moveFile(wav.toStdString(), dat.toStdString()));
+    EXPECT_EQ(get(wav), "DAT");
+    EXPECT_EQ(get(dat), "OTHER");
+    EXPECT_FALSE(real().moveFile((dir.path() + "/none.dat").toStdString(), (dir.path() + "/none.wav").toStdString()));
+}
+
+TEST(ExtractFilePath, KeepsTheSeparator)
+{
+    EXPECT_EQ(ExtractFilePath("/opt/qing he/qinghe"), "/opt/qing he/");
+    EXPECT_EQ(ExtractFilePath("C:\\prog\\a.exe"), "C:\\prog\\");
+    EXPECT_EQ(ExtractFilePath("C:a.exe"), "C:");
+    EXPECT_EQ(ExtractFilePath("qinghe"), "");
+}
+
+// The generator computed independently of the implementation.
+struct Reference {
+    uint32_t s;
+    int32_t next(int32_t n)
+    {
+        s = static_cast<uint32_t>(static_cast<uint64_t>(s) * 134775813ull + 1ull);
+        return static_cast<int32_t>((static_cast<uint64_t>(s) * static_cast<uint64_t>(n)) >> 32);
+    }
+};
+
+TEST(RandomGenerator, ExactSequenceFromAKnownSeed)
+{
+    RandSeed = 0;
+    // s: 1, 134775814, ... ; Random(100) of s=1 is 0, of s=134775814 is 3.
+    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(RandSeed, 1u);
+    EXPECT_EQ(Random(100), 3);
+    EXPECT_EQ(RandSeed, 134775814u);
+    for (uint32_t seed : {0u, 1u, 0xDEADBEEFu, 0xFFFFFFFFu}) {
+        RandSeed = seed;
+        Reference ref{seed};
+        for (int i = 0; i < 200; ++i) {
+            const int32_t n = 1 + i % 31;
+            const int32_t v = Random(n);
+            EXPECT_EQ(v, ref.next(n)) << "seed " << seed << " draw " << i;
+            EXPECT_GE(v, 0);
+            EXPECT_LT(v, n);
+        }
+    }
+}
+
+TEST(RandomGenerator, RandomizeSeedsFromTheCounter)
+{
+    testing_support::RecordingPlatform rec;
+    rec.counter = 0x1122334455667788ull;
+    Randomize();
+    EXPECT_EQ(RandSeed, 0x55667788u);
+}
+
+TEST(TextList, AddDeleteFind)
+{
+    TStrings list;
+    for (const char* s : {"001", "002", "003"})
+        list.Add(s);
+    EXPECT_EQ(list.IndexOf("002"), 1);
+    list.Delete(1);
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.Get(1), "003");
+    EXPECT_EQ(list.IndexOf("002"), -1);
+    EXPECT_EQ(list.IndexOf("ABC"), -1);
+    list.Add("abc");
+    EXPECT_EQ(list.IndexOf("ABC"), 2);
+    EXPECT_THROW(list.Delete(5), std::out_of_range);
+    EXPECT_THROW(list.Get(-1), std::out_of_range);
+}
+
+TEST(SingleInstanceGuard, Outcomes)
+{
+    struct Case {
+        bool fails;
+        bool exists;
+        bool bodyRuns;
+        std::vector<std::string> log;
+    } cases[] = {
+        {true, false, false, {"CreateMutex OnlyOne", "box Error: 创建互斥对象失败!"}},
+        {false, true, false, {"CreateMutex OnlyOne", "CloseHandle 42"}},
+        {false, false, true, {"CreateMutex OnlyOne", "body", "CloseHandle 42"}},
+    };
+    for (const Case& c : cases) {
+        testing_support::RecordingPlatform rec;
+        rec.mutexFails = c.fails;
+        rec.mutexExists = c.exists;
+        bool ran = false;
+        const int code = RunSingleInstance([&] {
+            ran = true;
+            rec.log.push_back("body");
+            return 0;
+        });
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(ran, c.bodyRuns);
+        EXPECT_EQ(rec.log, c.log);
+    }
+}
+
+TEST(SingleInstanceGuard, RealLockIsHeldUntilClosed)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    const Handle first = real().createMutex("OnlyOne");
+    ASSERT_NE(first, 0);
+    EXPECT_EQ(real().getLastError(), 0u);
+    const Handle second = real().createMutex("OnlyOne");
+    ASSERT_NE(second, 0);
+    EXPECT_EQ(real().getLastError(), ERROR_ALREADY_EXISTS);
+    real().closeHandle(second);
+    real().closeHandle(first);
+    const Handle third = real().createMutex("OnlyOne");
+    EXPECT_EQ(real().getLastError(), 0u);
+    real().closeHandle(third);
+    // A folder that cannot hold the lock: no handle.
+    qputenv("XDG_RUNTIME_DIR", (dir.path() + "/missing").toLocal8Bit());
+    EXPECT_EQ(real().createMutex("OnlyOne"), 0);
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(SingleInstanceGuard, SecondCopyOfTheProgramEndsAtOnceAndSilently)
+{
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString program = QCoreApplication::applicationDirPath() + "/qinghe";
+    ASSERT_TRUE(QFile::exists(program));
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    // Wait until the first copy holds the lock.
+    QElapsedTimer wait;
+    wait.start();
+    const QString lock = runtime.path() + "/OnlyOne.lock";
+    while (!QFile::exists(lock) && wait.elapsed() < 10000)
+        QThread::msleep(20);
+    QThread::msleep(300);
+    ASSERT_EQ(first.state(), QProcess::Running);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    first.kill();
+    first.waitForFinished(5000);
+    // The lock goes with the killed process: a new copy starts.
+    QProcess third;
+    third.setProcessEnvironment(env);
+    third.start(program, {});
+    ASSERT_TRUE(third.waitForStarted(5000));
+    EXPECT_FALSE(third.waitForFinished(1500));
+    third.kill();
+    third.waitForFinished(5000);
+}
+
+}  // namespace
