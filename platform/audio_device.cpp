@@ -8,6 +8,7 @@
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -63,8 +64,8 @@ struct Voice {
     size_t position = 0;             // next sample (not frame) to play
 };
 
-// Pull-mode source for the sink: always full buffers, silence between sounds.
-class Mixer : public QIODevice {
+// Mixes the playing voices into the output format; silence between sounds.
+class Mixer {
 public:
     QAudioFormat format;
 
@@ -85,12 +86,8 @@ public:
             if (v.id == id)
                 v.pcm = std::move(pcm);
     }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return 1 << 16; }
-
-protected:
-    qint64 writeData(const char*, qint64) override { return -1; }
-    qint64 readData(char* data, qint64 maxlen) override
+    // Fills data with the next maxlen bytes of the mix.
+    qint64 mix(char* data, qint64 maxlen)
     {
         const bool isFloat = format.sampleFormat() == QAudioFormat::Float;
         const qint64 bytesPerSample = isFloat ? 4 : 2;
@@ -148,17 +145,30 @@ public:
                 fmt.setSampleFormat(QAudioFormat::Int16);
         }
         mixer_.format = fmt;
-        mixer_.open(QIODevice::ReadOnly);
         thread_ = new QThread;
         thread_->setObjectName("audio");
         thread_->start();
+        // The context object lives on the audio thread, so the sink is
+        // created, fed and destroyed there.
+        worker_ = new QObject;
+        worker_->moveToThread(thread_);
         QMetaObject::invokeMethod(
-            thread_,
+            worker_,
             [this, out, fmt] {
                 sink_ = new QAudioSink(out, fmt);
-                // Small buffer: the click is heard at once.
-                sink_->setBufferSize(fmt.bytesForDuration(40000));
-                sink_->start(&mixer_);
+                // A small buffer kept topped up: a click is heard at once.
+                sink_->setBufferSize(fmt.bytesForDuration(kBufferUs));
+                QIODevice* stream = sink_->start();
+                auto* feed = new QTimer(worker_);
+                feed->setTimerType(Qt::PreciseTimer);
+                QObject::connect(feed, &QTimer::timeout, worker_, [this, stream] {
+                    const qint64 free = sink_->bytesFree();
+                    if (free <= 0 || !stream)
+                        return;
+                    chunk_.resize(free);
+                    stream->write(chunk_.constData(), mixer_.mix(chunk_.data(), free));
+                });
+                feed->start(kFeedMs);
             },
             Qt::QueuedConnection);
         ready_ = true;
@@ -170,13 +180,15 @@ public:
         if (!thread_)
             return;
         QMetaObject::invokeMethod(
-            thread_,
+            worker_,
             [this] {
                 if (sink_) {
                     sink_->stop();
                     delete sink_;
                     sink_ = nullptr;
                 }
+                delete worker_;
+                worker_ = nullptr;
             },
             Qt::BlockingQueuedConnection);
         thread_->quit();
@@ -215,7 +227,7 @@ private:
     void decodeLater(uint64_t id, std::shared_ptr<const std::string> bytes)
     {
         QMetaObject::invokeMethod(
-            thread_,
+            worker_,
             [this, id, bytes] {
                 auto* buffer = new QBuffer;
                 buffer->setData(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
@@ -253,8 +265,13 @@ private:
             Qt::QueuedConnection);
     }
 
+    static constexpr int kBufferUs = 30000;
+    static constexpr int kFeedMs = 5;
+
     Mixer mixer_;
+    QByteArray chunk_;  // audio thread only
     QThread* thread_ = nullptr;
+    QObject* worker_ = nullptr;
     QAudioSink* sink_ = nullptr;
     std::atomic<uint64_t> nextId_{0};
     bool ready_ = false;
