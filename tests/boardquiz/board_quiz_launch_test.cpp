@@ -1,0 +1,88 @@
+// Both quizzes opened from the menu's launcher, and, with the program's own
+// pictures, their boards rendered offscreen and checked against the colours
+// the lessons promise.
+#include "app/Main_Form.h"
+#include "lesson_frame/lesson_registry.h"
+#include "lessons/boardquiz/board_find_quiz.h"
+#include "platform/widgets.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/screen_driver.h"
+
+#include <QDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+struct Visit {
+    const char* className;
+    const char* folder;
+};
+const Visit kVisits[] = {{"TFM_ZhaoYanSe", "zhaoyanse/"}, {"TFM_ZhaoXingZhuang", "zhaoxz/"}};
+
+TEST(BoardQuizLaunch, EachLessonOpensFromTheMenuAndGoesBack)
+{
+    frame::RegisterBoardQuizLessons();
+    for (const Visit& visit : kVisits) {
+        RecordingPlatform rec;
+        MediaFixture media(rec);
+        TMainForm menu;
+        menu.Create();
+        rec.clear();
+        bool clickedBack = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* open = frame::FormVariable(visit.className);
+            clickedBack = open && open->isVisible() && Click(open, "btn_backlasmenu");
+        });
+        menu.RunLesson(*catalogue::FindLessonEntry(visit.className));
+        EXPECT_TRUE(clickedBack) << visit.className;
+        EXPECT_EQ(frame::FormVariable(visit.className), nullptr);
+        const std::string lesson = media.programFolder() + visit.folder;
+        EXPECT_EQ(rec.log, Steps({PlaySteps(lesson, "st"), StopSteps("st"), StopSteps("kj"),
+                                  PlaySteps(media.programFolder() + "mainform/", "lm")}))
+            << visit.className;
+    }
+}
+
+#ifdef QH_REAL_CONTENT
+
+QRgb PixelAt(QWidget* widget, QPoint at)
+{
+    return widget->grab().toImage().pixel(at);
+}
+
+// The boards with the embedded pictures: a grab of each screen is saved for
+// a look, and the cells show the colours their tiles stand for.
+TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
+{
+    frame::RegisterBoardQuizLessons();
+    RecordingPlatform rec;
+    MediaFixture media(rec);
+    for (const Visit& visit : kVisits) {
+        std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(visit.className))());
+        screen->Create();
+        screen->show();
+        auto& quiz = dynamic_cast<boardquiz::BoardFindQuiz&>(*screen);
+        const QString file = QDir::temp().filePath(QStringLiteral("boardquiz_%1.png").arg(visit.className));
+        EXPECT_TRUE(screen->grab().save(file));
+        const boardquiz::QuizTable& table = quiz.Table();
+        for (int s = 1; s <= boardquiz::kSlots; ++s) {
+            auto* cell = FindAs<platform::TImage>(screen.get(), boardquiz::BoardFindQuiz::CellPictureName(s));
+            ASSERT_TRUE(cell->hasPicture()) << visit.className << " slot " << s;
+            const int tile = std::stoi(quiz.SlotTile[static_cast<size_t>(s)]);
+            const uint32_t colour = table.tasks[static_cast<size_t>(boardquiz::TaskOfTile(table, tile))].colour;
+            EXPECT_EQ(qRgb(qRed(PixelAt(cell, {40, 40})), qGreen(PixelAt(cell, {40, 40})), qBlue(PixelAt(cell, {40, 40}))),
+                      QColor(QRgb(colour)).rgb())
+                << visit.className << " tile " << tile;
+            EXPECT_EQ(cell->picture().size(), QSize(table.tileSize, table.tileSize));
+        }
+        auto* marker = FindAs<platform::TImage>(screen.get(), "img_f1");
+        EXPECT_EQ(marker->picture().size(), QSize(50, 61));
+    }
+}
+
+#endif
+
+}  // namespace
