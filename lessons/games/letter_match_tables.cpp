@@ -1,0 +1,66 @@
+// The letter match "字母配对": capitals on top, the same letters in lower case
+// shuffled below; a capital names its letter in English.
+#include "lessons/games/pair_match_tables.h"
+
+#include <cctype>
+
+namespace games {
+
+const std::array<const char*, 6> kPageLetters = {"ABCDE", "FGHIJ", "KLMNO", "PQRST", "UVWXY", "ZABCD"};
+
+const char* const kLetterTopTile = "zmpd_top";
+const char* const kLetterBottomTile = "zmpd_bottom";
+const char* const kLetterBar = "zmpd_bar";
+
+namespace {
+
+std::string upper(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The same letter in either case; the page does not matter.
+bool sameLetter(const PairMatchTables&, int, int, const std::string& topCaption, const std::string& bottomCaption)
+{
+    return topCaption == upper(bottomCaption);
+}
+
+PairMatchTables build()
+{
+    PairMatchTables t;
+    t.className = "TFM_ZiMuPeiDui";
+    for (const char* letters : kPageLetters) {
+        MatchRow top, bottom;
+        for (int i = 0; i < kPairSlots; ++i) {
+            const std::string capital(1, letters[i]);
+            top[static_cast<size_t>(i)] = {capital, lower(capital), ""};
+            bottom[static_cast<size_t>(i)] = {lower(capital), "", ""};
+        }
+        t.top.push_back(top);
+        t.bottom.push_back(bottom);
+    }
+    t.check = sameLetter;
+    t.nextPageSound = "ne";
+    t.previousPageSound = "la";
+    t.markers = "img_bk";
+    return t;
+}
+
+}  // namespace
+
+const PairMatchTables& LetterMatchTables()
+{
+    static const PairMatchTables tables = build();
+    return tables;
+}
+
+}  // namespace games
