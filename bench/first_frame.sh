@@ -4,6 +4,7 @@
 # (the window becomes viewable), over several runs.
 set -euo pipefail
 bin=${1:-build/bin}
+[ -x "$bin/qinghe" ] || { echo "no $bin/qinghe: build it first" >&2; exit 1; }
 runs=${RUNS:-10}
 display=:97
 Xvfb $display -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -15,7 +16,10 @@ for i in $(seq "$runs"); do
   start=$(date +%s%N)
   "$bin/qinghe" >/dev/null 2>&1 &
   pid=$!
-  until xwininfo -name "青禾幼儿智能早教系统" 2>/dev/null | grep -q 'IsViewable'; do sleep 0.002; done
+  for _ in $(seq 5000); do
+    xwininfo -name "青禾幼儿智能早教系统" 2>/dev/null | grep -q 'IsViewable' && break
+    sleep 0.002
+  done
   end=$(date +%s%N)
   echo "run $i: $(( (end - start) / 1000000 )) ms"
   kill $pid; wait $pid 2>/dev/null || true

@@ -66,6 +66,9 @@ protected:
             frame::LessonScreen* open = frame::FormVariable(className);
             ASSERT_NE(open, nullptr);
             EXPECT_TRUE(open->isModalRunning());
+            // Maximised by its show step, the window keeps its fixed size.
+            EXPECT_TRUE(open->windowState() & Qt::WindowMaximized);
+            EXPECT_EQ(open->size(), QSize(784, 562));
             EXPECT_TRUE(Click(open, "btn_backlasmenu"));
         });
     }
