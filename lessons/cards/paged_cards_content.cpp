@@ -1,8 +1,103 @@
-// Pictures and sounds of the paged and single-page card lessons.
+// Pictures and sounds of the paged and single-page card lessons, declared
+// from the same card tables the screens show.
+#include "lessons/cards/card_tables.h"
 #include "lessons/cards/cards.h"
+#include "resources/menu_catalogue.h"
+
+#include <cstdio>
 
 namespace cards {
 
-void addPagedCardContent(content::Manifest&) {}
+namespace {
+
+// The lesson's folder literal; its start sound names the lesson, the page
+// sounds say the page step.
+std::string declareLesson(content::Manifest& m, const char* className, bool pages)
+{
+    const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
+    m.screens.push_back(className);
+    m.sound(entry->folder, "st", entry->windowCaption);
+    if (pages) {
+        m.sound(entry->folder, "n", "下一页");
+        m.sound(entry->folder, "l", "上一页");
+    }
+    return entry->folder;
+}
+
+void declarePagedFamily(content::Manifest& m, const CardFamily& family)
+{
+    const std::string folder = declareLesson(m, family.className, true);
+    for (size_t i = 0; i < family.cards.size(); ++i) {
+        const CardEntry& card = family.cards[i];
+        if (IsEmptySlot(card))
+            continue;
+        content::Picture& p = m.picture(family.pictureName(card), family.pictureWidth,
+                                        card.height ? card.height : family.pictureWidth, family.recipe);
+        if (family.motifIsText) {
+            p.text = family.motif(i);
+        } else {
+            p.emoji = family.motif(i);
+            p.text = card.caption;
+        }
+        m.sound(folder, card.name, card.say ? card.say : card.caption,
+                family.english ? content::Voice::English : content::Voice::Chinese);
+    }
+}
+
+// "红 色" is said "红色".
+std::string withoutBlanks(const char* caption)
+{
+    std::string said;
+    for (const char* c = caption; *c; ++c)
+        if (*c != ' ')
+            said += *c;
+    return said;
+}
+
+void declareSingleTable(content::Manifest& m, const SingleCardTable& table, int pictureSize, const char* recipe)
+{
+    const std::string folder = declareLesson(m, table.className, false);
+    for (const SingleCard& card : table.cards) {
+        m.sound(folder, card.sound, withoutBlanks(card.caption));
+        if (!*table.picturePrefix)
+            continue;
+        content::Picture& p = m.picture(std::string(table.picturePrefix) + card.sound, pictureSize, pictureSize, recipe);
+        p.text = card.caption;
+        if (std::string(recipe) == "shape") {
+            p.param = card.motif;
+            p.colour = card.colour;
+            p.background = 0xFFFFFF;
+        } else {
+            p.emoji = card.motif;
+        }
+    }
+}
+
+// The colour lesson's background: each card's balloon at its place, in its
+// colour ("left,top,width,height,rrggbb;" per card).
+void declareBalloonBoard(content::Manifest& m)
+{
+    content::Picture& board = m.picture(kColourCards.background, 784, 455, "balloons");
+    board.background = 0xBFE6F7;
+    for (int k = 0; k < static_cast<int>(kColourCards.cards.size()); ++k) {
+        const CardCell cell = ColourCardCell(k);
+        char item[64];
+        std::snprintf(item, sizeof item, "%d,%d,%d,%d,%06X;", cell.left, cell.top, cell.width, cell.height,
+                      static_cast<unsigned>(kColourCards.cards[static_cast<size_t>(k)].colour));
+        board.param += item;
+    }
+}
+
+}  // namespace
+
+void addPagedCardContent(content::Manifest& m)
+{
+    for (const CardFamily* family : PagedCardFamilies())
+        declarePagedFamily(m, *family);
+    declareSingleTable(m, kColourCards, 0, "");
+    declareBalloonBoard(m);
+    declareSingleTable(m, kShapeCards, 130, "shape");
+    declareSingleTable(m, kShipCards, 140, "card");
+}
 
 }  // namespace cards
