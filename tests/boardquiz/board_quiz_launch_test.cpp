@@ -9,6 +9,7 @@
 #include "tests/support/screen_driver.h"
 
 #include <QDir>
+#include <cstdlib>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -48,9 +49,10 @@ TEST(BoardQuizLaunch, EachLessonOpensFromTheMenuAndGoesBack)
 
 #ifdef QH_REAL_CONTENT
 
-QRgb PixelAt(QWidget* widget, QPoint at)
+// The colour a widget shows at a point, without alpha.
+QRgb ShownAt(QWidget* widget, QPoint at)
 {
-    return widget->grab().toImage().pixel(at);
+    return widget->grab().toImage().pixel(at) | 0xFF000000u;
 }
 
 // The boards with the embedded pictures: a grab of each screen is saved for
@@ -73,13 +75,36 @@ TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
             ASSERT_TRUE(cell->hasPicture()) << visit.className << " slot " << s;
             const int tile = std::stoi(quiz.SlotTile[static_cast<size_t>(s)]);
             const uint32_t colour = table.tasks[static_cast<size_t>(boardquiz::TaskOfTile(table, tile))].colour;
-            EXPECT_EQ(qRgb(qRed(PixelAt(cell, {40, 40})), qGreen(PixelAt(cell, {40, 40})), qBlue(PixelAt(cell, {40, 40}))),
-                      QColor(QRgb(colour)).rgb())
+            EXPECT_EQ(ShownAt(cell, {40, 40}), QColor(QRgb(colour)).rgb())
                 << visit.className << " tile " << tile;
             EXPECT_EQ(cell->picture().size(), QSize(table.tileSize, table.tileSize));
         }
-        auto* marker = FindAs<platform::TImage>(screen.get(), "img_f1");
-        EXPECT_EQ(marker->picture().size(), QSize(50, 61));
+        for (int k = 0; k < boardquiz::kTasks; ++k) {
+            const QColor colour(QRgb(table.tasks[static_cast<size_t>(k)].colour));
+            const platform::Picture marker = platform::loadPictureResource(boardquiz::MarkerPicture(table, k));
+            EXPECT_EQ(marker.size(), QSize(50, 61));
+            // The marker's transparent colour is what it lies on.
+            const QColor behind = *table.swatchPrefix ? colour : QColor(QRgb(boardquiz::kBoardColour));
+            EXPECT_EQ(QColor(marker.image().pixel(0, 60)).rgb(), behind.rgb()) << visit.className << " task " << k;
+            auto* task = FindAs<platform::TImage>(screen.get(), boardquiz::BoardFindQuiz::TaskPictureName(k));
+            const QColor shown(ShownAt(task, {45, 40}));
+            // The swatches are JPEG: near the colour, not exact.
+            EXPECT_LE(std::abs(shown.red() - colour.red()) + std::abs(shown.green() - colour.green()) +
+                          std::abs(shown.blue() - colour.blue()), 12)
+                << visit.className << " task " << k;
+            if (table.marks == boardquiz::FoundMarks::Pictures) {
+                const platform::Picture grey = platform::loadPictureResource(boardquiz::SilhouettePicture(table, k));
+                EXPECT_EQ(QColor(grey.image().pixel(40, 40)).rgb(), QColor(128, 128, 128).rgb()) << "task " << k;
+                EXPECT_EQ(QColor(grey.image().pixel(0, 79)).rgb(), QColor(QRgb(boardquiz::kBoardColour)).rgb());
+            }
+        }
+        // One find, for a look at a lit mark.
+        for (int s = 1; s <= boardquiz::kSlots; ++s)
+            if (boardquiz::TaskOfTile(table, std::stoi(quiz.SlotTile[static_cast<size_t>(s)])) == 0) {
+                Click(screen.get(), boardquiz::BoardFindQuiz::CellButtonName(s));
+                break;
+            }
+        EXPECT_TRUE(screen->grab().save(QDir::temp().filePath(QStringLiteral("boardquiz_%1_found.png").arg(visit.className))));
     }
 }
 
