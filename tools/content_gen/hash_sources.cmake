@@ -1,0 +1,17 @@
+# Writes tool_version.h: one hash over the drawing code and one over the
+# speaking code, so changed code regenerates what it makes. Run by the build.
+function(hash_of out)
+  set(all "")
+  foreach(f ${ARGN})
+    file(SHA1 ${f} h)
+    string(APPEND all "${h}")
+  endforeach()
+  string(SHA1 h "${all}")
+  set(${out} ${h} PARENT_SCOPE)
+endfunction()
+string(REPLACE "|" ";" art_list "${ART}")
+string(REPLACE "|" ";" voice_list "${VOICE}")
+hash_of(art_hash ${art_list})
+hash_of(voice_hash ${voice_list})
+file(WRITE ${OUT}.tmp "#define QH_ART_SOURCES_HASH \"${art_hash}\"\n#define QH_VOICE_SOURCES_HASH \"${voice_hash}\"\n")
+configure_file(${OUT}.tmp ${OUT} COPYONLY)

@@ -1,0 +1,57 @@
+#include "tools/content_gen/pictures.h"
+
+#include "platform/pictures.h"
+#include "tools/art/paint.h"
+#include "tools/art/recipe.h"
+#include "tools/content_gen/plan.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+
+namespace gen {
+
+void checkFonts()
+{
+    const QStringList families = QFontDatabase::families();
+    const struct {
+        const char* family;
+        const char* package;
+    } needed[] = {{art::kEmojiFamily, "fonts-noto-color-emoji"}, {art::kCjkFamily, "fonts-noto-cjk"}};
+    for (const auto& f : needed)
+        if (!families.contains(QString::fromLatin1(f.family)))
+            throw ContentError(std::string("the font \"") + f.family + "\" is missing (Debian package " + f.package + ")");
+}
+
+QImage paint(const content::Picture& spec)
+{
+    const art::Recipe recipe = art::findRecipe(spec.recipe);
+    if (!recipe)
+        throw ContentError(describe(spec) + ": unknown recipe");
+    QImage canvas(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    try {
+        recipe(canvas, spec);
+    } catch (const std::exception& e) {
+        throw ContentError(describe(spec) + ": " + e.what());
+    }
+    // The stored formats have no alpha: whatever the recipe left clear is white.
+    QImage flat(spec.width, spec.height, QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter p(&flat);
+    p.drawImage(0, 0, canvas);
+    p.end();
+    return flat;
+}
+
+QByteArray render(const content::Picture& spec)
+{
+    const QImage image = paint(spec);
+    switch (spec.format) {
+    case content::Format::Bmp: return platform::encodeBmp24(image);
+    case content::Format::Gif: return platform::encodeGif({image}, {});
+    case content::Format::Jpeg: return platform::encodeJpeg(image, 92);
+    }
+    throw ContentError(describe(spec) + ": unknown format");
+}
+
+}  // namespace gen

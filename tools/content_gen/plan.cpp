@@ -1,0 +1,153 @@
+#include "tools/content_gen/plan.h"
+
+#include "tools/art/recipe.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <sstream>
+
+namespace gen {
+
+namespace {
+
+constexpr int kMaxSide = 4096;
+
+bool isNameChar(char c, bool upperAllowed)
+{
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || (upperAllowed && c >= 'A' && c <= 'Z');
+}
+
+bool validName(const std::string& s, bool upperAllowed)
+{
+    return !s.empty() && std::all_of(s.begin(), s.end(), [&](char c) { return isNameChar(c, upperAllowed); });
+}
+
+std::string upper(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+const char* voiceName(content::Voice v)
+{
+    switch (v) {
+    case content::Voice::Chinese: return "Chinese";
+    case content::Voice::English: return "English";
+    case content::Voice::Cheer: return "Cheer";
+    }
+    return "?";
+}
+
+void checkPicture(const content::Picture& p, std::vector<std::string>& errors)
+{
+    const auto bad = [&](const std::string& why) { errors.push_back(describe(p) + ": " + why); };
+    if (!validName(p.name, true))
+        bad("the name must be letters, digits and \"_\"");
+    if (p.width <= 0 || p.height <= 0 || p.width > kMaxSide || p.height > kMaxSide)
+        bad("the size must be between 1 and " + std::to_string(kMaxSide) + " on each side");
+    if (!art::findRecipe(p.recipe))
+        bad("unknown recipe \"" + p.recipe + "\"");
+}
+
+void checkSound(const content::Sound& s, std::vector<std::string>& errors)
+{
+    const auto bad = [&](const std::string& why) { errors.push_back(describe(s) + ": " + why); };
+    if (!validName(s.name, false))
+        bad("the sound name must be lower-case letters, digits and \"_\"");
+    bool folderOk = s.folder.size() > 1 && s.folder.back() == '\\' && s.folder.front() != '\\';
+    for (char c : s.folder)
+        folderOk = folderOk && (isNameChar(c, false) || c == '\\');
+    if (!folderOk || s.folder.find("\\\\") != std::string::npos)
+        bad("the folder must be lower-case names each ending in a backslash (\"pinyin\\yunmu\\\")");
+    if (s.say.empty() && s.voice != content::Voice::Cheer)
+        bad("nothing to say");
+}
+
+}  // namespace
+
+std::string describe(const content::Picture& p)
+{
+    std::ostringstream out;
+    out << "picture \"" << p.name << "\" (" << p.width << "x" << p.height << " " << extensionOf(p.format)
+        << ", recipe \"" << p.recipe << "\")";
+    return out.str();
+}
+
+std::string describe(const content::Sound& s)
+{
+    return "sound \"" + s.name + "\" of folder \"" + s.folder + "\"";
+}
+
+std::string specText(const content::Picture& p)
+{
+    std::ostringstream out;
+    out << upper(p.name) << '|' << p.width << 'x' << p.height << '|' << extensionOf(p.format) << '|'
+        << (p.storage == content::Storage::RawData ? "rcdata" : "picture") << '|' << p.recipe << '|' << p.emoji << '|'
+        << p.text << '|' << std::hex << p.colour << '|' << p.background << '|' << p.param;
+    return out.str();
+}
+
+std::string specText(const content::Sound& s)
+{
+    return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say;
+}
+
+std::string folderPath(const std::string& literal)
+{
+    std::string path = literal;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+std::string soundPath(const content::Sound& s)
+{
+    return folderPath(s.folder) + s.name + ".dat";
+}
+
+const char* extensionOf(content::Format f)
+{
+    switch (f) {
+    case content::Format::Bmp: return "bmp";
+    case content::Format::Gif: return "gif";
+    case content::Format::Jpeg: return "jpg";
+    }
+    return "bin";
+}
+
+Plan makePlan(const content::Manifest& manifest)
+{
+    std::vector<std::string> errors;
+    std::map<std::string, content::Picture> pictures;
+    for (content::Picture p : manifest.pictures) {
+        checkPicture(p, errors);
+        p.name = upper(p.name);
+        const auto [it, fresh] = pictures.emplace(p.name, p);
+        if (!fresh && specText(it->second) != specText(p))
+            errors.push_back(describe(p) + ": declared twice in different ways:\n    " + specText(it->second) +
+                             "\n    " + specText(p));
+    }
+    std::map<std::string, content::Sound> sounds;
+    for (const content::Sound& s : manifest.sounds) {
+        checkSound(s, errors);
+        const auto [it, fresh] = sounds.emplace(soundPath(s), s);
+        if (!fresh && specText(it->second) != specText(s))
+            errors.push_back(describe(s) + ": declared twice in different ways:\n    " + specText(it->second) +
+                             "\n    " + specText(s));
+    }
+    if (!errors.empty()) {
+        std::string message = "bad content declarations:";
+        for (const std::string& e : errors)
+            message += "\n  " + e;
+        throw ContentError(message);
+    }
+    Plan plan;
+    for (auto& [name, p] : pictures)
+        plan.pictures.push_back(p);
+    for (auto& [path, s] : sounds)
+        plan.sounds.push_back(s);
+    return plan;
+}
+
+}  // namespace gen

@@ -1,0 +1,26 @@
+// Speaking the declared sounds with espeak-ng and shaping them with sox into
+// one audio format for all: mono 16-bit WAV at kSampleRate, peak-normalised.
+#pragma once
+
+#include "resources/content.h"
+
+#include <string>
+#include <vector>
+
+namespace gen {
+
+constexpr int kSampleRate = 22050;
+
+// Runs a program (found on PATH) to its end; its output goes to `log`.
+// Returns the exit status, or -1 when it could not be started.
+int runProgram(const std::vector<std::string>& argv, std::string* log = nullptr);
+
+// The version texts of espeak-ng and sox; throws ContentError naming the
+// missing one and its Debian package.
+std::string voiceToolVersions();
+
+// Writes the sound to outPath, whole or not at all (through a temporary
+// beside it); workDir holds scratch files. Throws ContentError.
+void synthesise(const content::Sound& sound, const std::string& workDir, const std::string& outPath);
+
+}  // namespace gen
