@@ -24,8 +24,9 @@ std::string folderOf(const games::PairMatchTables& t)
     return entry ? entry->folder : "";
 }
 
-// The sounds every pair-match lesson has: start, answers, page steps.
-void addQuizSounds(Manifest& m, const games::PairMatchTables& t, const std::string& start)
+// A lesson's sounds: start, answers, page steps, and each named item once,
+// saying the item's caption.
+void addQuizSounds(Manifest& m, const games::PairMatchTables& t, const std::string& start, Voice itemVoice)
 {
     const std::string folder = folderOf(t);
     m.screens.push_back(t.className);
@@ -35,24 +36,27 @@ void addQuizSounds(Manifest& m, const games::PairMatchTables& t, const std::stri
     m.sound(folder, t.noSound, "不对哦，再试一试。");
     m.sound(folder, t.nextPageSound, "下一页");
     m.sound(folder, t.previousPageSound, "上一页");
+    std::set<std::string> seen;
+    for (const auto* rows : {&t.top, &t.bottom})
+        for (const games::MatchRow& row : *rows)
+            for (const games::MatchItem& item : row)
+                if (!item.sound.empty() && seen.insert(item.sound).second)
+                    m.sound(folder, item.sound, item.caption, itemVoice);
 }
 
-// Each named item sound once, saying the item's caption.
-void addItemSounds(Manifest& m, const games::PairMatchTables& t, const std::vector<games::MatchRow>& rows,
-                   Voice voice, std::set<std::string>& seen)
+// A selection marker: a pointing hand on a yellow card.
+Picture& addMarker(Manifest& m, const char* name, int width, int height, const char* hand)
 {
-    for (const games::MatchRow& row : rows)
-        for (const games::MatchItem& item : row)
-            if (!item.sound.empty() && seen.insert(item.sound).second)
-                m.sound(folderOf(t), item.sound, item.caption, voice);
+    Picture& marker = m.picture(upper(name), width, height, "card");
+    marker.emoji = hand;
+    marker.background = 0xFFE066;
+    return marker;
 }
 
 void addLetterMatch(Manifest& m)
 {
     const games::PairMatchTables& t = games::LetterMatchTables();
-    addQuizSounds(m, t, "字母配对。先点一个大写字母，再找到它的小写字母。");
-    std::set<std::string> seen;
-    addItemSounds(m, t, t.top, Voice::English, seen);
+    addQuizSounds(m, t, "字母配对。先点一个大写字母，再找到它的小写字母。", Voice::English);
     m.picture(upper(games::kLetterTopTile), 140, 200, "button").colour = 0xFFE27A;
     m.picture(upper(games::kLetterBottomTile), 140, 140, "button").colour = 0xA8D8FF;
     m.picture(upper(games::kLetterBar), 70, 6, "solid").colour = 0xFF3B30;
@@ -61,25 +65,17 @@ void addLetterMatch(Manifest& m)
 void addNumeralMatch(Manifest& m)
 {
     const games::PairMatchTables& t = games::NumeralMatchTables();
-    addQuizSounds(m, t, "数字配对。先点上面的数字，再找到它的大写数字。");
-    std::set<std::string> seen;
-    addItemSounds(m, t, t.top, Voice::Chinese, seen);
-    addItemSounds(m, t, t.bottom, Voice::Chinese, seen);
+    addQuizSounds(m, t, "数字配对。先点上面的数字，再找到它的大写数字。", Voice::Chinese);
     // The top tiles first, then the bottom tiles.
     m.picture(upper(t.fixedTiles.at(0)[1]), 140, 200, "button").colour = 0xFFC2DD;
     m.picture(upper(t.fixedTiles.at(1)[1]), 140, 140, "button").colour = 0xFFF1A8;
-    Picture& marker = m.picture(upper(games::kNumeralMarker), 70, 40, "card");
-    marker.emoji = "👆";
-    marker.background = 0xFFE066;
+    addMarker(m, games::kNumeralMarker, 70, 40, "👆");
 }
 
 void addFindFood(Manifest& m)
 {
     const games::PairMatchTables& t = games::FindFoodTables();
-    addQuizSounds(m, t, "找食物。先点一个小动物，再帮它找到爱吃的食物。");
-    std::set<std::string> seen;
-    addItemSounds(m, t, t.top, Voice::Chinese, seen);
-    addItemSounds(m, t, t.bottom, Voice::Chinese, seen);
+    addQuizSounds(m, t, "找食物。先点一个小动物，再帮它找到爱吃的食物。", Voice::Chinese);
     for (size_t page = 0; page < t.top.size(); ++page)
         for (size_t i = 0; i < games::kPairSlots; ++i) {
             const games::AnimalAndFood& e = games::kAnimalsAndFoods[page * games::kPairSlots + i];
@@ -90,10 +86,7 @@ void addFindFood(Manifest& m)
             food.emoji = e.foodEmoji;
             food.text = e.food;
         }
-    Picture& marker = m.picture(upper(games::kFoodMarker), 70, 70, "card");
-    marker.format = Format::Gif;
-    marker.emoji = "👇";
-    marker.background = 0xFFE066;
+    addMarker(m, games::kFoodMarker, 70, 70, "👇").format = Format::Gif;
 }
 
 }  // namespace

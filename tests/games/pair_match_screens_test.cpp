@@ -254,8 +254,14 @@ TEST(PairRender, ScreensShowTheirPictures)
             ASSERT_NE(img, nullptr) << image;
             EXPECT_TRUE(img->hasPicture()) << l->className << " " << image;
         }
+        const QString name = QDir(dir).filePath(QString::fromStdString(l->className));
         if (!dir.isEmpty())
-            screen->grab().save(QDir(dir).filePath(QString::fromStdString(l->className) + ".png"));
+            screen->grab().save(name + ".png");
+        // And with an answer marked.
+        ASSERT_TRUE(Click(screen.get(), "btn_a2"));
+        ASSERT_TRUE(Click(screen.get(), "btn_b1"));
+        if (!dir.isEmpty())
+            screen->grab().save(name + "_answered.png");
     }
 #endif
 }
