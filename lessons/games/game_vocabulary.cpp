@@ -32,9 +32,13 @@ void SelectionMarker::Show(int slot)
 
 void AnswerMark::Mark(int slot, bool right)
 {
-    for (size_t i = 0; i < labels_.size(); ++i)
+    for (size_t i = 0; i < labels_.size(); ++i) {
         labels_[i]->setText(static_cast<int>(i) == slot ? QString::fromUtf8(right ? kRightMark : kWrongMark)
                                                          : QStringLiteral(" "));
+        // Drawn at once: the feedback pauses that follow block the window,
+        // and the kid should see the mark while the sounds play.
+        labels_[i]->repaint();
+    }
 }
 
 void AnswerMark::Clear()
