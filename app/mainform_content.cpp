@@ -123,7 +123,7 @@ void addMainFormContent(Manifest& m)
     m.picture("FRAME_BACKGROUND", 784, 455, "background").colour = 0xB8E6C8;
 
     const char* folder = "mainform\\";
-    m.sound(folder, "kj", "小朋友，你好！欢迎来到青禾幼儿智能早教系统，我们一起来学习吧！");
+    m.sound(folder, "kj", "小朋友，你好！欢迎来到青禾早教乐园，一起来学习吧！");
     m.sound(folder, "n", "下一页");
     m.sound(folder, "l", "上一页");
     m.sound(folder, "lm", "回到主菜单啦，再选一个吧！");

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QStringList>
+#include <QTransform>
 
 #include <cmath>
 #include <numbers>
@@ -128,27 +129,30 @@ void drawEmoji(QPainter& p, const QRectF& box, const std::string& emoji)
 
 void drawFittedText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold)
 {
+    // The glyphs' own outline is fitted, so a letter fills its box.
     QFont font(QString::fromLatin1(kCjkFamily));
     font.setBold(bold);
-    // Largest pixel size whose block of rows fits the box.
-    int lo = 4, hi = std::max(5, static_cast<int>(box.height()));
-    const auto fits = [&](int px) {
-        font.setPixelSize(px);
-        const QRectF r = QFontMetricsF(font).boundingRect(QRectF(0, 0, 100000, 100000), Qt::AlignCenter, text);
-        return r.width() <= box.width() && r.height() <= box.height();
-    };
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        if (fits(mid))
-            lo = mid;
-        else
-            hi = mid - 1;
+    font.setPixelSize(100);
+    const QFontMetricsF fm(font);
+    const QStringList rows = text.split(QLatin1Char('\n'));
+    QPainterPath path;
+    for (int i = 0; i < rows.size(); ++i) {
+        QPainterPath row;
+        row.addText(0, 0, font, rows[i]);
+        const QRectF r = row.boundingRect();
+        path.addPath(row.translated(-r.center().x(), i * fm.height() * 0.85));
     }
-    font.setPixelSize(lo);
+    const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty())
+        return;
+    const double scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform t;
+    t.translate(box.center().x(), box.center().y());
+    t.scale(scale, scale);
+    t.translate(-bounds.center().x(), -bounds.center().y());
     p.save();
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(t.map(path), colour);
     p.restore();
 }
 
@@ -221,9 +225,10 @@ QPainterPath shapePath(const std::string& name, const QRectF& box)
         path.closeSubpath();
     } else if (name == "cross") {
         const double t = sq.width() / 3;
-        path.addRect(QRectF(sq.left() + t, sq.top(), t, sq.height()));
-        path.addRect(QRectF(sq.left(), sq.top() + t, sq.width(), t));
-        path = path.simplified();
+        QPainterPath upright, across;
+        upright.addRect(QRectF(sq.left() + t, sq.top(), t, sq.height()));
+        across.addRect(QRectF(sq.left(), sq.top() + t, sq.width(), t));
+        path = upright.united(across);
     } else {
         throw RecipeError("unknown shape \"" + name + "\"");
     }
@@ -242,11 +247,15 @@ void drawCard(QPainter& p, const QRectF& box, const QColor& fill)
     const QRectF face = box.adjusted(0, 0, -rim, -rim);
     p.setBrush(Qt::white);
     p.drawRoundedRect(face, radius, radius);
-    QLinearGradient g(face.topLeft(), face.bottomLeft());
-    g.setColorAt(0, fill.lighter(112));
-    g.setColorAt(1, fill);
-    p.setBrush(g);
-    p.drawRoundedRect(face.adjusted(rim, rim, -rim, -rim), radius * 0.8, radius * 0.8);
+    const QRectF inner = face.adjusted(rim, rim, -rim, -rim);
+    p.setBrush(fill);
+    p.drawRoundedRect(inner, radius * 0.8, radius * 0.8);
+    // A soft shine across the top; the rest keeps the exact colour.
+    QLinearGradient shine(inner.topLeft(), QPointF(inner.left(), inner.top() + inner.height() * 0.35));
+    shine.setColorAt(0, QColor(255, 255, 255, 90));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(shine);
+    p.drawRoundedRect(QRectF(inner.topLeft(), QSizeF(inner.width(), inner.height() * 0.35)), radius * 0.8, radius * 0.8);
     p.restore();
 }
 

@@ -22,11 +22,6 @@ namespace {
 // What the applause says when its declaration gives nothing.
 constexpr const char* kCheerWord = "真棒！";
 
-std::string speechVoice(content::Voice v)
-{
-    return v == content::Voice::English ? "en-us" : "cmn";
-}
-
 void run(const std::vector<std::string>& argv, const content::Sound& sound)
 {
     std::string log;
@@ -52,7 +47,7 @@ void speak(const content::Sound& sound, const std::string& text, const std::stri
     {
         std::ofstream(stem + ".txt", std::ios::binary) << text;
     }
-    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", "145", "-f", stem + ".txt", "-w", stem + ".raw.wav"}, sound);
+    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", "150", "-f", stem + ".txt", "-w", stem + ".raw.wav"}, sound);
     std::vector<std::string> sox = {"sox", "-D", "-R", stem + ".raw.wav"};
     for (const std::string& a : soxOut(stem + ".speech.wav"))
         sox.push_back(a);
@@ -62,6 +57,12 @@ void speak(const content::Sound& sound, const std::string& text, const std::stri
 }
 
 }  // namespace
+
+std::string speechVoice(content::Voice v)
+{
+    // The plain "cmn" voice reads its own pinyin back as English words.
+    return v == content::Voice::English ? "en-us" : "cmn-latn-pinyin";
+}
 
 int runProgram(const std::vector<std::string>& argv, std::string* log)
 {

@@ -11,6 +11,9 @@ namespace gen {
 
 constexpr int kSampleRate = 22050;
 
+// The espeak-ng voice that speaks a declared voice.
+std::string speechVoice(content::Voice v);
+
 // Runs a program (found on PATH) to its end; its output goes to `log`.
 // Returns the exit status, or -1 when it could not be started.
 int runProgram(const std::vector<std::string>& argv, std::string* log = nullptr);
