@@ -22,6 +22,9 @@ constexpr const char* kTenLabels[] = {"LB_a1", "LB_a2", "LB_a3", "LB_a4", "LB_a5
 constexpr const char* kEightPictures[] = {"img1", "img2", "img3", "img4", "imgb1", "imgb2", "imgb3", "imgb4"};
 constexpr const char* kEightLabels[] = {"LB_a1", "LB_a2", "LB_a3", "LB_a4", "LB_b1", "LB_b2", "LB_b3", "LB_b4"};
 
+// Where a label that fits its text starts, right of its picture's left edge.
+constexpr int kFittedLabelIndent = 26;
+
 frame::ScreenSettings settingsOf(const CardFamily& family, const PagedCardVariant& variant)
 {
     return frame::ScreenSettings(family.className, variant.maximise, true);
@@ -69,11 +72,15 @@ PictureCardLesson::Widgets PictureCardLesson::SetUpLayout(PictureCardLesson* sel
         if (variant.labelsSizeToText && slot.label->objectName() != QLatin1String("LB_b1")) {
             slot.label->setWordWrap(false);
             slot.label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            slot.label->move(slot.picture->x() + kFittedLabelIndent, slot.label->y());
         }
     }
     for (const char* name : variant.twoLineLabels) {
         auto* label = LayoutWidget<TLabel>(self, name);
-        label->resize(label->width(), 2 * label->height());
+        // Wider too, about the same centre: long names break only once.
+        const QRect box = label->geometry();
+        label->setGeometry(box.center().x() - 100, box.y(), 200, 2 * box.height());
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     if (variant.bottomBarHeight != LayoutWidget<TPanel>(self, "Panel2")->height())
         setBottomBarHeight(self, variant.bottomBarHeight);

@@ -43,7 +43,7 @@ struct PagedCardVariant {
     std::vector<Rename> renames;
     std::vector<int> pictureClicks;          // slots whose picture also plays the card
     int captionPixelSize = 29;
-    std::vector<const char*> twoLineLabels;  // labels tall enough for two lines
+    std::vector<const char*> twoLineLabels;  // labels tall and wide enough for two lines of a long name
     bool labelsSizeToText = false;           // labels (but LB_b1) start at their left edge and fit their text
     int bottomBarHeight = 107;
 };
