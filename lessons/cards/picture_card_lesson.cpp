@@ -163,23 +163,28 @@ void PictureCardLesson::PlayCardSound()
 
 void PictureCardLesson::btn_nextpageClick()
 {
-    frame::Guarded([this] {
-        pages_.StepNext();
-        if (variant_.pageButtonsStopFirst)
-            StopLessonSound();
-        pages_.Redraw();
-        pages_.PlayNextSound();
-    });
+    PageClick(true);
 }
 
 void PictureCardLesson::btn_lastpageClick()
 {
-    frame::Guarded([this] {
-        pages_.StepPrevious();
+    PageClick(false);
+}
+
+void PictureCardLesson::PageClick(bool next)
+{
+    frame::Guarded([this, next] {
+        if (next)
+            pages_.StepNext();
+        else
+            pages_.StepPrevious();
         if (variant_.pageButtonsStopFirst)
             StopLessonSound();
         pages_.Redraw();
-        pages_.PlayPreviousSound();
+        if (next)
+            pages_.PlayNextSound();
+        else
+            pages_.PlayPreviousSound();
     });
 }
 
