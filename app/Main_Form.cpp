@@ -61,6 +61,8 @@ TMainForm::TMainForm(QWidget* parent)
     // The menu bar sits above the client area, as on a standard window.
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName("MainMenu1");
+    // The bar keeps to the 20 pixels above the menu area.
+    MainMenu1->setStyleSheet(QStringLiteral("QMenuBar { font-size: 13px; } QMenuBar::item { padding: 0px 8px; }"));
     MainMenu1->setGeometry(0, 0, width(), 20);
     help = MainMenu1->addMenu(QStringLiteral("帮助信息"));
     help->setObjectName("help");
