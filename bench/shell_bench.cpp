@@ -2,76 +2,21 @@
 // from the embedded pictures, nothing cached), and one lesson sound up to the
 // sound card's play call.
 #include "app/Main_Form.h"
-#include "platform/media_control.h"
+#include "bench/bench_support.h"
+#include "platform/audio_device.h"
 #include "platform/pictures.h"
-#include "platform/platform.h"
 #include "platform/widgets.h"
 
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Counts play calls instead of playing.
-class CountingDevice : public platform::AudioDevice {
-public:
-    uint64_t plays = 0;
-    uint64_t start(const std::shared_ptr<const std::string>&) override { return ++plays; }
-    void stop(uint64_t) override {}
-};
-
-// The real renames and a media interpreter of its own; no dialogs.
-class BenchPlatform : public platform::Platform {
-public:
-    explicit BenchPlatform(std::string exe) : exe_(std::move(exe)) { previous_ = platform::install(this); }
-    ~BenchPlatform() override { platform::install(previous_); }
-    CountingDevice device;
-    platform::MediaInterpreter mci{&device};
-
-    bool moveFile(const std::string& a, const std::string& b) override { return platform::real().moveFile(a, b); }
-    int mciSendString(const std::string& c) override { return mci.send(c); }
-    void playSoundNone() override {}
-    void sleep(int) override {}
-    void messageBox(const std::string&, const std::string&) override {}
-    int messageDlg(const std::string&) override { return platform::mrNo; }
-    platform::Handle createMutex(const std::string&) override { return 1; }
-    unsigned long getLastError() override { return 0; }
-    void closeHandle(platform::Handle) override {}
-    uint64_t highResolutionCounter() override { return 1; }
-    std::string exeName() override { return exe_; }
-
-private:
-    std::string exe_;
-    platform::Platform* previous_;
-};
-
-// The program folder: the real media folders when the benchmark runs from
-// the build's bin folder, otherwise a temporary one with a short WAV.
-struct Folder {
-    QTemporaryDir tmp;
-    std::string exe;
-    Folder()
-    {
-        const QString bin = QCoreApplication::applicationDirPath();
-        if (QFile::exists(bin + "/mainform/kj.dat")) {
-            exe = (bin + "/qinghe").toStdString();
-            return;
-        }
-        QDir().mkpath(tmp.path() + "/mainform");
-        QFile f(tmp.path() + "/mainform/kj.dat");
-        f.open(QIODevice::WriteOnly);
-        f.write(QByteArray("RIFF") + QByteArray(40000, '\0'));
-        exe = (tmp.path() + "/qinghe").toStdString();
-    }
-};
-
 void BM_MainWindowCreation(benchmark::State& state)
 {
-    Folder folder;
-    BenchPlatform p(folder.exe);
+    bench::ProgramFolder folder{"mainform", {"kj", "n", "l", "lm", "re"}};
+    bench::BenchPlatform p(folder.exe());
     for (auto _ : state) {
         TMainForm form;
         form.Create();
@@ -82,8 +27,8 @@ BENCHMARK(BM_MainWindowCreation)->Unit(benchmark::kMillisecond);
 
 void BM_MenuPageChange(benchmark::State& state)
 {
-    Folder folder;
-    BenchPlatform p(folder.exe);
+    bench::ProgramFolder folder{"mainform", {"kj", "n", "l", "lm", "re"}};
+    bench::BenchPlatform p(folder.exe());
     TMainForm form;
     form.Create();
     bool forward = true;
@@ -100,15 +45,34 @@ BENCHMARK(BM_MenuPageChange)->Unit(benchmark::kMicrosecond);
 
 void BM_PlayLessonSound(benchmark::State& state)
 {
-    Folder folder;
-    BenchPlatform p(folder.exe);
+    bench::ProgramFolder folder{"mainform", {"kj", "n", "l", "lm", "re"}};
+    bench::BenchPlatform p(folder.exe());
     TMainForm form;
     form.SetMediaFolder();
     for (auto _ : state)
         form.PlayLessonSound("kj");
-    state.counters["plays"] = static_cast<double>(p.device.plays);
+    state.counters["plays"] = static_cast<double>(p.plays);
 }
 BENCHMARK(BM_PlayLessonSound)->Unit(benchmark::kMicrosecond);
+
+// What the sound card does with a PLAY before mixing: decode the WAV and
+// convert it to the output's rate and channels.
+void BM_DecodeSoundForPlay(benchmark::State& state)
+{
+    QFile f(QCoreApplication::applicationDirPath() + "/mainform/kj.dat");
+    if (!f.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("no generated kj.dat");
+        return;
+    }
+    const QByteArray bytes = f.readAll();
+    const std::string data(bytes.constData(), static_cast<size_t>(bytes.size()));
+    for (auto _ : state) {
+        platform::Pcm pcm;
+        platform::decodeWav(data, pcm);
+        benchmark::DoNotOptimize(platform::convertPcm(pcm, 44100, 2));
+    }
+}
+BENCHMARK(BM_DecodeSoundForPlay)->Unit(benchmark::kMicrosecond);
 
 void BM_DecodeIcon(benchmark::State& state)
 {
@@ -127,11 +91,5 @@ BENCHMARK(BM_DecodeIcon)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunOffscreen(argc, argv);
 }

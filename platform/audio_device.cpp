@@ -23,34 +23,43 @@ Pcm convertPcm(const Pcm& in, int rate, int channels)
     Pcm out;
     out.sampleRate = rate;
     out.channels = channels;
-    if (in.empty() || in.channels <= 0 || in.sampleRate <= 0)
+    if (in.empty() || in.channels <= 0 || in.sampleRate <= 0 || rate <= 0 || channels <= 0)
         return out;
-    const size_t inFrames = in.samples.size() / static_cast<size_t>(in.channels);
-    const double step = static_cast<double>(in.sampleRate) / rate;
-    const size_t outFrames = static_cast<size_t>(std::floor(static_cast<double>(inFrames) / step));
-    out.samples.resize(outFrames * static_cast<size_t>(channels));
-    auto frameValue = [&](size_t frame, int ch) -> double {
-        frame = std::min(frame, inFrames - 1);
-        if (in.channels == channels)
-            return in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(ch)];
-        if (in.channels == 1)
-            return in.samples[frame];
-        if (channels == 1) {  // mix down
-            double sum = 0;
-            for (int c = 0; c < in.channels; ++c)
-                sum += in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(c)];
-            return sum / in.channels;
+    const size_t inCh = static_cast<size_t>(in.channels);
+    const size_t outCh = static_cast<size_t>(channels);
+    const size_t inFrames = in.samples.size() / inCh;
+    if (inFrames == 0)
+        return out;
+    // First to mono or kept as is, then resampled, then spread over the
+    // output channels: a sound is one voice, whatever its channels.
+    std::vector<int32_t> mono;
+    const bool keep = in.channels == channels;
+    if (!keep) {
+        mono.resize(inFrames);
+        for (size_t f = 0; f < inFrames; ++f) {
+            int32_t sum = 0;
+            for (size_t c = 0; c < inCh; ++c)
+                sum += in.samples[f * inCh + c];
+            mono[f] = sum / static_cast<int32_t>(inCh);
         }
-        return in.samples[frame * static_cast<size_t>(in.channels) + static_cast<size_t>(std::min(ch, in.channels - 1))];
+    }
+    const size_t srcCh = keep ? inCh : 1;
+    auto src = [&](size_t frame, size_t ch) -> int32_t {
+        return keep ? in.samples[frame * inCh + ch] : mono[frame];
     };
-    for (size_t f = 0; f < outFrames; ++f) {
-        const double src = static_cast<double>(f) * step;
-        const auto i = static_cast<size_t>(src);
-        const double t = src - static_cast<double>(i);
-        for (int c = 0; c < channels; ++c) {
-            const double v = frameValue(i, c) * (1.0 - t) + frameValue(i + 1, c) * t;
-            out.samples[f * static_cast<size_t>(channels) + static_cast<size_t>(c)] =
-                static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
+    // Position in 32.32 fixed point: exact for the usual 22050 -> 44100.
+    const uint64_t step = (static_cast<uint64_t>(in.sampleRate) << 32) / static_cast<uint64_t>(rate);
+    const size_t outFrames = static_cast<size_t>((static_cast<uint64_t>(inFrames) << 32) / step);
+    out.samples.resize(outFrames * outCh);
+    uint64_t pos = 0;
+    for (size_t f = 0; f < outFrames; ++f, pos += step) {
+        const size_t i = static_cast<size_t>(pos >> 32);
+        const size_t j = std::min(i + 1, inFrames - 1);
+        const int64_t t = static_cast<int64_t>((pos >> 16) & 0xFFFF);  // 16-bit fraction
+        for (size_t c = 0; c < outCh; ++c) {
+            const size_t sc = std::min(c, srcCh - 1);
+            const int64_t a = src(i, sc), b = src(j, sc);
+            out.samples[f * outCh + c] = static_cast<int16_t>(a + (((b - a) * t) >> 16));
         }
     }
     return out;

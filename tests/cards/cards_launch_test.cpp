@@ -5,6 +5,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/cards/cards.h"
 #include "tests/cards/card_test_support.h"
+#include "tests/support/launch_driver.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
@@ -78,9 +79,8 @@ TEST_P(CardLessonLaunchTest, OpensFromItsMenuEntryAndGoesBack)
 {
     const Visit& v = GetParam();
     bool ran = false;
-    QTimer::singleShot(0, [&] {
-        frame::LessonScreen* open = frame::FormVariable(v.cls);
-        ASSERT_NE(open, nullptr);
+    const bool back = VisitFromMenu(form, v.cls, [&](frame::LessonScreen& lesson) {
+        frame::LessonScreen* open = &lesson;
         ran = true;
         EXPECT_TRUE(open->isModalRunning());
         EXPECT_EQ(open->isMaximized(), v.maximised);
@@ -95,9 +95,8 @@ TEST_P(CardLessonLaunchTest, OpensFromItsMenuEntryAndGoesBack)
             const QPoint centre = picture->mapTo(open, picture->rect().center());
             EXPECT_EQ(QColor(shot.pixel(centre)).name().toStdString(), LoggedPictures::ColourOf(1));
         }
-        EXPECT_TRUE(Click(open, "btn_backlasmenu"));
     });
-    form.RunLesson(*catalogue::FindLessonEntry(v.cls));
+    EXPECT_TRUE(back);
     EXPECT_TRUE(ran);
     EXPECT_EQ(frame::FormVariable(v.cls), nullptr);
     EXPECT_TRUE(containsRun(rec.log, PlaySteps(media.programFolder() + v.folder, "st")));

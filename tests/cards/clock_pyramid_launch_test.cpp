@@ -5,6 +5,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/cards/cards.h"
 #include "platform/widgets.h"
+#include "tests/support/launch_driver.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
@@ -35,13 +36,7 @@ TEST(ClockPyramidLaunch, EachLessonOpensFromTheMenuAndGoesBack)
         TMainForm menu;
         menu.Create();
         rec.clear();
-        bool clickedBack = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* open = frame::FormVariable(visit.className);
-            clickedBack = open && open->isVisible() && Click(open, "btn_backlasmenu");
-        });
-        menu.RunLesson(*catalogue::FindLessonEntry(visit.className));
-        EXPECT_TRUE(clickedBack) << visit.className;
+        EXPECT_TRUE(VisitFromMenu(menu, visit.className)) << visit.className;
         EXPECT_EQ(frame::FormVariable(visit.className), nullptr);
         const std::string lesson = media.programFolder() + visit.folder;
         EXPECT_EQ(rec.log, Steps({StopSteps(""), PlaySteps(lesson, "st"), StopSteps("st"), StopSteps("kj"),

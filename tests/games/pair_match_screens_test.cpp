@@ -4,6 +4,7 @@
 // menu's launcher, and the screens rendered with the real pictures.
 #include "app/Main_Form.h"
 #include "tests/games/pair_match_harness.h"
+#include "tests/support/launch_driver.h"
 
 #include <QDir>
 #include <QTimer>
@@ -212,16 +213,9 @@ TEST_P(PairLaunch, OpensFromTheMenuAndReturns)
     form.Create();
     form.show();
     rec.clear();
-    bool clicked = false;
-    QTimer::singleShot(0, [&] {
-        frame::LessonScreen* open = frame::FormVariable(l.className);
-        ASSERT_NE(open, nullptr);
-        EXPECT_TRUE(open->isModalRunning());
-        EXPECT_EQ(testing_support::TextOf(open, Name(l.topCaption, 0)), l.top[0][0]);
-        clicked = Click(open, "btn_backlasmenu");
-    });
-    form.RunLesson(*catalogue::FindLessonEntry(l.className));
-    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(testing_support::VisitFromMenu(form, l.className, [&](frame::LessonScreen& open) {
+        EXPECT_EQ(testing_support::TextOf(&open, Name(l.topCaption, 0)), l.top[0][0]);
+    }));
     EXPECT_EQ(frame::FormVariable(l.className), nullptr);
     lesson = &l;
     const auto start = play("st");
