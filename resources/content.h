@@ -20,7 +20,7 @@ struct Picture {
     int height = 0;
     Format format = Format::Bmp;
     Storage storage = Storage::Picture;
-    // How the generator draws it; the recipes are listed in tools/art/recipes.h.
+    // How the generator draws it: a recipe of tools/art/recipes_*.cpp.
     std::string recipe = "card";
     std::string emoji;       // a colour emoji that shows the item, where one fits
     std::string text;        // the item's name or the caption to draw
