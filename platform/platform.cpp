@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cerrno>
 #include <chrono>
@@ -57,8 +58,11 @@ public:
 
     int messageDlg(const std::string& text) override
     {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QString::fromStdString(text),
+        // Worded for the program's Chinese-speaking users.
+        QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), QString::fromStdString(text),
                         QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("否"));
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? mrYes : mrNo;
     }
