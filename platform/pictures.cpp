@@ -49,17 +49,7 @@ const ResourceIndex& index()
 std::optional<QByteArray> findResource(const std::string& name, ResourceKind kind)
 {
     const QString key = QString::fromStdString(name).toUpper();
-    if (g_source)
-        return g_source(key, kind);
-    const auto& idx = index();
-    const auto& table = kind == ResourceKind::Picture ? idx.pictures : idx.raw;
-    const auto it = table.constFind(key);
-    if (it == table.constEnd())
-        return std::nullopt;
-    QFile f(it.value());
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return f.readAll();
+    return g_source ? g_source(key, kind) : embeddedResource(key, kind);
 }
 
 // --- GIF -------------------------------------------------------------------
@@ -108,6 +98,19 @@ void jpegSilence(j_common_ptr) {}
 void setResourceSource(ResourceSource source)
 {
     g_source = std::move(source);
+}
+
+std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKind kind)
+{
+    const auto& idx = index();
+    const auto& table = kind == ResourceKind::Picture ? idx.pictures : idx.raw;
+    const auto it = table.constFind(upperName);
+    if (it == table.constEnd())
+        return std::nullopt;
+    QFile f(it.value());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
 }
 
 Picture decodeGif(const QByteArray& data)

@@ -47,6 +47,8 @@ enum class ResourceKind { Picture, RawData };
 using ResourceSource = std::function<std::optional<QByteArray>(const QString& upperName, ResourceKind kind)>;
 // Installs a source (an empty function restores the embedded resources).
 void setResourceSource(ResourceSource source);
+// The embedded resources' own lookup, for a source that adds to it.
+std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKind kind);
 
 // Decodes picture data by its signature; throws EInvalidGraphic.
 Picture decodePicture(const QByteArray& data);

@@ -69,9 +69,14 @@ public:
 
     Handle createMutex(const std::string& name) override
     {
+        // Like the system's named mutex, the lock belongs to one user: the
+        // runtime folder is the user's own; the shared temp folder gets the
+        // user id in the name.
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        const std::string dir = runtime && *runtime ? std::string(runtime) : QDir::tempPath().toStdString();
-        const std::string path = dir + "/" + name + ".lock";
+        const std::string path = runtime && *runtime
+                                     ? std::string(runtime) + "/" + name + ".lock"
+                                     : QDir::tempPath().toStdString() + "/" + name + "-" +
+                                           std::to_string(::getuid()) + ".lock";
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd < 0) {
             lastError_ = static_cast<unsigned long>(errno);

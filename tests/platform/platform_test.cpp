@@ -7,12 +7,15 @@
 #include "tests/support/recording_platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace platform;
 
@@ -156,6 +159,11 @@ TEST(SingleInstanceGuard, RealLockIsHeldUntilClosed)
     const Handle third = real().createMutex("OnlyOne");
     EXPECT_EQ(real().getLastError(), 0u);
     real().closeHandle(third);
+    // Without a runtime folder the lock is the user's own in the temp folder.
+    qunsetenv("XDG_RUNTIME_DIR");
+    const Handle shared = real().createMutex("OnlyOne");
+    EXPECT_TRUE(QFile::exists(QDir::tempPath() + "/OnlyOne-" + QString::number(::getuid()) + ".lock"));
+    real().closeHandle(shared);
     // A folder that cannot hold the lock: no handle.
     qputenv("XDG_RUNTIME_DIR", (dir.path() + "/missing").toLocal8Bit());
     EXPECT_EQ(real().createMutex("OnlyOne"), 0);
@@ -168,8 +176,12 @@ TEST(SingleInstanceGuard, SecondCopyOfTheProgramEndsAtOnceAndSilently)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", runtime.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString program = QCoreApplication::applicationDirPath() + "/qinghe";
-    ASSERT_TRUE(QFile::exists(program));
+    // A copy of the program in a folder of its own: its sounds are renamed
+    // while it plays, and the build's media folders belong to other tests.
+    QTemporaryDir programFolder;
+    const QString program = programFolder.path() + "/qinghe";
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
+    QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcess first;
     first.setProcessEnvironment(env);

@@ -3,8 +3,11 @@
 #include "lesson_frame/lesson_screen.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
+#include "tests/support/window_system.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -14,7 +17,12 @@ namespace {
 class Probe : public frame::LessonScreen {
 public:
     Probe() : LessonScreen(frame::ScreenSettings{"TFM_SeeJiaYongDianQi"}) {}
-    using LessonScreen::WMSysCommand;
+    std::vector<int> commands;  // system commands received
+    void WMSysCommand(int& command) override
+    {
+        commands.push_back(command);
+        LessonScreen::WMSysCommand(command);
+    }
 };
 
 class FrameTest : public ::testing::Test {
@@ -100,6 +108,29 @@ TEST_F(FrameTest, SystemCommandsForMovesAndSizesDoNothing)
     }
     screen.sendSysCommand(platform::SC_CLOSE);
     EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(FrameTest, WindowManagersCloseSkipsTheBackButtonsStop)
+{
+    screen.Create();
+    screen.show();
+    rec.clear();
+    ASSERT_NE(screen.windowHandle(), nullptr);
+    WindowManagerClose(&screen);
+    EXPECT_EQ(screen.commands, std::vector<int>{platform::SC_CLOSE});
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_TRUE(rec.log.empty());
+    EXPECT_EQ(screen.CurrentSoundAlias, "st");
+}
+
+TEST_F(FrameTest, WindowManagersMoveIsUndone)
+{
+    screen.show();
+    const QPoint placed = screen.pos();
+    WindowManagerMove(&screen, placed + QPoint(120, 45));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen.pos(), placed);
+    EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(FrameTest, ClientAreaOfAStandardWindow)

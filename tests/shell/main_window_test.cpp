@@ -5,9 +5,11 @@
 #include "resources/menu_catalogue.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
+#include "tests/support/window_system.h"
 #include "ui_main_form.h"
 
 #include <QMenu>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -186,6 +188,16 @@ TEST_F(MainWindowTest, SystemCloseCommandClosesWithoutQuestionOrSound)
     form->sendSysCommand(platform::SC_SIZE + 3);
     EXPECT_TRUE(form->isVisible());
     form->sendSysCommand(platform::SC_CLOSE);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(rec.log.empty());
+}
+
+TEST_F(MainWindowTest, WindowManagersCloseIsTheSystemCloseCommand)
+{
+    open();
+    rec.clear();
+    ASSERT_NE(form->windowHandle(), nullptr);
+    WindowManagerClose(form.get());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(rec.log.empty());
 }
