@@ -195,7 +195,15 @@ Report generate(const Plan& plan, const Options& o)
         } else {
             t.output = folder / (spec.name + "." + extensionOf(spec.format));
             t.hash = sha1(o.artVersion + "|" + specText(spec));
-            t.make = [out = t.output, spec] { writeAtomically(out, render(spec).toStdString()); };
+            t.make = [out = t.output, spec] {
+                // One picture at a time: text and emoji drawn from several
+                // threads at once can differ by a few pixels from run to run.
+                static std::mutex painting;
+                std::unique_lock<std::mutex> guard(painting);
+                const QByteArray bytes = render(spec);
+                guard.unlock();
+                writeAtomically(out, bytes.toStdString());
+            };
         }
         pictureFiles.insert(t.output);
         tasks.push_back(std::move(t));
