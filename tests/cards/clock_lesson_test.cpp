@@ -199,3 +199,20 @@ TEST_F(ClockTest, SecondVisitStartsAtOneOClockAgain)
 }
 
 }  // namespace
+
+TEST_F(ClockTest, HourAndBackButtonsStopEvenWithNoSoundOpen)
+{
+    struct Case {
+        const char* button;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"btn_b3", Steps({StopSteps(""), PlaySteps(folder(), "003")})},
+        {"btn_backlasmenu", StopSteps("")},
+    };
+    for (const Case& c : cases) {
+        open();
+        screen->CurrentSoundAlias.clear();  // as after a sound nobody stopped was forgotten
+        ASSERT_TRUE(Click(screen.get(), c.button)) << c.button;
+        EXPECT_EQ(rec.log, c.log) << c.button;
+    }
+}
