@@ -31,16 +31,11 @@ TEST(ClockPyramidLaunch, EachLessonOpensFromTheMenuAndGoesBack)
 {
     cards::RegisterClockAndPyramidLessons();
     for (const Visit& visit : kVisits) {
-        RecordingPlatform rec;
-        MediaFixture media(rec);
-        TMainForm menu;
-        menu.Create();
-        rec.clear();
-        EXPECT_TRUE(VisitFromMenu(menu, visit.className)) << visit.className;
-        EXPECT_EQ(frame::FormVariable(visit.className), nullptr);
-        const std::string lesson = media.programFolder() + visit.folder;
-        EXPECT_EQ(rec.log, Steps({StopSteps(""), PlaySteps(lesson, "st"), StopSteps("st"), StopSteps("kj"),
-                                  PlaySteps(media.programFolder() + "mainform/", "lm")}))
+        const MenuVisit v = VisitFromNewMenu(visit.className);
+        EXPECT_TRUE(v.clickedBack) << visit.className;
+        EXPECT_TRUE(v.formVariableEmptied) << visit.className;
+        const std::string lesson = v.programFolder + visit.folder;
+        EXPECT_EQ(v.log, Steps({StopSteps(""), PlaySteps(lesson, "st"), StopSteps("st"), BackToMenuSteps(v.programFolder)}))
             << visit.className;
     }
 }

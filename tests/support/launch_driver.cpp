@@ -1,6 +1,7 @@
 #include "tests/support/launch_driver.h"
 
 #include "lesson_frame/lesson_registry.h"
+#include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
 #include <QTimer>
@@ -23,6 +24,26 @@ bool VisitFromMenu(TMainForm& menu, const std::string& className,
     if (entry)
         menu.RunLesson(*entry);
     return clickedBack;
+}
+
+MenuVisit VisitFromNewMenu(const std::string& className)
+{
+    RecordingPlatform rec;
+    MediaFixture media(rec);
+    TMainForm menu;
+    menu.Create();
+    rec.clear();
+    MenuVisit visit;
+    visit.clickedBack = VisitFromMenu(menu, className);
+    visit.formVariableEmptied = frame::FormVariable(className) == nullptr;
+    visit.log = rec.log;
+    visit.programFolder = media.programFolder();
+    return visit;
+}
+
+std::vector<std::string> BackToMenuSteps(const std::string& programFolder)
+{
+    return Steps({StopSteps("kj"), PlaySteps(programFolder + "mainform/", "lm")});
 }
 
 }  // namespace testing_support
