@@ -1,4 +1,5 @@
 // Pictures and sounds of the games lessons, from the lessons' own tables.
+#include "lessons/games/games.h"
 #include "lessons/games/pair_match_tables.h"
 #include "resources/content.h"
 #include "resources/menu_catalogue.h"
@@ -96,6 +97,8 @@ void addGameContent(Manifest& m)
     addLetterMatch(m);
     addNumeralMatch(m);
     addFindFood(m);
+    games::addPatternQuizContent(m);
+    games::addImagineAndRescueContent(m);
 }
 
 }  // namespace content

@@ -1,8 +1,14 @@
-// The soundboards lessons the menu can open.
+// The sound-board lessons the menu can open.
 #include "lesson_frame/lesson_registry.h"
+#include "lessons/soundboards/soundboards.h"
 
 namespace frame {
 
-void RegisterSoundBoardLessons() {}
+void RegisterSoundBoardLessons()
+{
+    soundboards::RegisterSoundGridLessons();
+    soundboards::RegisterPoemAndRiddleLessons();
+    soundboards::RegisterPadAndBoardLessons();
+}
 
 }  // namespace frame

@@ -1,0 +1,7 @@
+#include "lessons/soundboards/soundboards.h"
+
+namespace soundboards {
+
+void RegisterPoemAndRiddleLessons() {}
+
+}  // namespace soundboards
