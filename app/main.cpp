@@ -1,7 +1,7 @@
 // Program entry: the single-instance guard, then the main window and the
 // message loop until it closes.
 #include "app/Main_Form.h"
-#include "lesson_frame/lesson_registry.h"
+#include "app/lesson_families.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
 

@@ -1,7 +1,7 @@
 // Pictures and sounds of the main window, and the frame pictures every lesson
 // screen shares. Each menu icon shows its lesson at a glance: an emoji (rows
 // split by '\n'), or a short text where no emoji tells the lesson apart.
-#include "resources/content.h"
+#include "app/mainform_content.h"
 #include "resources/menu_catalogue.h"
 
 #include <cctype>

@@ -1,13 +1,17 @@
-#include "lesson_frame/lesson_registry.h"
+#include "app/lesson_families.h"
+#include "lessons/boardquiz/boardquiz.h"
+#include "lessons/cards/cards.h"
+#include "lessons/games/games.h"
+#include "lessons/soundboards/soundboards.h"
 
 namespace frame {
 
 void RegisterAllLessons()
 {
-    RegisterCardLessons();
-    RegisterSoundBoardLessons();
-    RegisterGameLessons();
-    RegisterBoardQuizLessons();
+    cards::RegisterLessons();
+    soundboards::RegisterLessons();
+    games::RegisterLessons();
+    boardquiz::RegisterLessons();
 }
 
 }  // namespace frame

@@ -2,7 +2,9 @@
 // 140 by 140 pictures decoded from the resources, nothing cached) and one
 // card click up to the sound device's play call.
 #include "bench/bench_support.h"
-#include "lessons/cards/form_SeeJiaYongDianQi.h"
+#include "lesson_frame/lesson_registry.h"
+#include "lessons/cards/cards.h"
+#include "lessons/cards/picture_card_lesson.h"
 #include "platform/pictures.h"
 #include "platform/widgets.h"
 
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -51,7 +54,11 @@ struct OpenLesson {
     bench::ProgramFolder folder{"jiad", {"001", "st", "n", "l"}};
     bench::BenchPlatform platform{folder.exe()};
     AppliancePictures pictures;
-    TFM_SeeJiaYongDianQi screen;
+    std::unique_ptr<frame::LessonScreen> created{[] {
+        cards::RegisterPagedCardLessons();
+        return (*frame::FindLesson("TFM_SeeJiaYongDianQi"))();
+    }()};
+    cards::PictureCardLesson& screen = static_cast<cards::PictureCardLesson&>(*created);
     OpenLesson() { screen.Create(); }
 };
 

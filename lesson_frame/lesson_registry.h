@@ -23,11 +23,4 @@ void RegisterLessonClass(const std::string& className)
     RegisterLesson(className, [] { return static_cast<LessonScreen*>(new T); });
 }
 
-// Registers every built lesson; each family defines its own part.
-void RegisterAllLessons();
-void RegisterCardLessons();
-void RegisterSoundBoardLessons();
-void RegisterGameLessons();
-void RegisterBoardQuizLessons();
-
 }  // namespace frame

@@ -64,14 +64,4 @@ struct Manifest {
     }
 };
 
-// Each family of screens declares its content (defined beside its tables).
-void addMainFormContent(Manifest& m);
-void addCardContent(Manifest& m);
-void addSoundBoardContent(Manifest& m);
-void addGameContent(Manifest& m);
-void addBoardQuizContent(Manifest& m);
-
-// All of it, in that order.
-Manifest collectAll();
-
 }  // namespace content

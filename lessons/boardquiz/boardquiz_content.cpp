@@ -1,4 +1,5 @@
 // Pictures and sounds of the board find quizzes, from the quizzes' own tables.
+#include "lessons/boardquiz/boardquiz.h"
 #include "lessons/boardquiz/boardquiz_tables.h"
 #include "resources/content.h"
 #include "resources/menu_catalogue.h"
@@ -6,9 +7,11 @@
 #include <algorithm>
 #include <cctype>
 
-namespace content {
+namespace boardquiz {
 
 namespace {
+
+using namespace content;
 
 using boardquiz::QuizTable;
 
@@ -64,10 +67,10 @@ void addQuiz(Manifest& m, const QuizTable& table)
 
 }  // namespace
 
-void addBoardQuizContent(Manifest& m)
+void addContent(content::Manifest& m)
 {
-    addQuiz(m, boardquiz::kZhaoYanSe);
-    addQuiz(m, boardquiz::kZhaoXingZhuang);
+    addQuiz(m, kZhaoYanSe);
+    addQuiz(m, kZhaoXingZhuang);
 }
 
-}  // namespace content
+}  // namespace boardquiz

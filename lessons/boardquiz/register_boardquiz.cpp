@@ -1,14 +1,32 @@
-// The board find quizzes the menu can open.
+// The board find quizzes: each member is its quiz table and its layout.
 #include "lesson_frame/lesson_registry.h"
-#include "lessons/boardquiz/form_ZhaoXingZhuang.h"
-#include "lessons/boardquiz/form_ZhaoYanSe.h"
+#include "lessons/boardquiz/board_find_quiz.h"
+#include "lessons/boardquiz/boardquiz.h"
 
-namespace frame {
+#include "ui_boardquiz_zhaoxingzhuang.h"
+#include "ui_boardquiz_zhaoyanse.h"
 
-void RegisterBoardQuizLessons()
+namespace boardquiz {
+
+namespace {
+
+struct BoardQuizMember {
+    const QuizTable& table;
+    void (*setupLayout)(QWidget* screen);
+};
+
+const BoardQuizMember kBoardQuizMembers[] = {
+    {.table = kZhaoYanSe, .setupLayout = [](QWidget* s) { Ui::TFM_ZhaoYanSe().setupUi(s); }},
+    {.table = kZhaoXingZhuang, .setupLayout = [](QWidget* s) { Ui::TFM_ZhaoXingZhuang().setupUi(s); }},
+};
+
+}  // namespace
+
+void RegisterLessons()
 {
-    RegisterLessonClass<TFM_ZhaoYanSe>("TFM_ZhaoYanSe");
-    RegisterLessonClass<TFM_ZhaoXingZhuang>("TFM_ZhaoXingZhuang");
+    for (const BoardQuizMember& member : kBoardQuizMembers)
+        frame::RegisterLesson(member.table.className,
+                              [&member] { return new BoardFindQuiz(member.table, member.setupLayout); });
 }
 
-}  // namespace frame
+}  // namespace boardquiz

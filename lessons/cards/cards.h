@@ -6,9 +6,13 @@
 
 namespace cards {
 
+// Every card lesson, for the launcher.
+void RegisterLessons();
 void RegisterPagedCardLessons();
 void RegisterClockAndPyramidLessons();
 
+// Every card lesson's pictures and sounds.
+void addContent(content::Manifest& m);
 void addPagedCardContent(content::Manifest& m);
 void addClockAndPyramidContent(content::Manifest& m);
 

@@ -1,12 +1,12 @@
 // Pictures and sounds of the card lessons.
 #include "lessons/cards/cards.h"
 
-namespace content {
+namespace cards {
 
-void addCardContent(Manifest& m)
+void addContent(content::Manifest& m)
 {
-    cards::addPagedCardContent(m);
-    cards::addClockAndPyramidContent(m);
+    addPagedCardContent(m);
+    addClockAndPyramidContent(m);
 }
 
-}  // namespace content
+}  // namespace cards

@@ -1,13 +1,12 @@
 // The card lessons the menu can open.
-#include "lesson_frame/lesson_registry.h"
 #include "lessons/cards/cards.h"
 
-namespace frame {
+namespace cards {
 
-void RegisterCardLessons()
+void RegisterLessons()
 {
-    cards::RegisterPagedCardLessons();
-    cards::RegisterClockAndPyramidLessons();
+    RegisterPagedCardLessons();
+    RegisterClockAndPyramidLessons();
 }
 
-}  // namespace frame
+}  // namespace cards

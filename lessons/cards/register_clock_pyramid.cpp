@@ -1,7 +1,7 @@
 // The clock and fruit pyramid lessons the menu can open.
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/cards/cards.h"
-#include "lessons/cards/form_SeeShizhong.h"
+#include "lessons/cards/form_SeeShiZhong.h"
 #include "lessons/cards/form_VoiceOfABCSing.h"
 
 namespace cards {

@@ -1,14 +1,20 @@
-// The games' registration and content beyond the pair-match quizzes, in two
-// groups: the find-the-rule quizzes; imagine-the-animal and the rescue game.
+// The games' registration and content: the pair-match quizzes, the
+// find-the-rule quizzes, and imagine-the-animal with the rescue game.
 #pragma once
 
 #include "resources/content.h"
 
 namespace games {
 
+// Every game, for the launcher, and their pictures and sounds.
+void RegisterLessons();
+void addContent(content::Manifest& m);
+
+void RegisterPairMatchLessons();
 void RegisterPatternQuizLessons();
 void RegisterImagineAndRescueLessons();
 
+void addPairMatchContent(content::Manifest& m);
 void addPatternQuizContent(content::Manifest& m);
 void addImagineAndRescueContent(content::Manifest& m);
 

@@ -1,14 +1,13 @@
 // The sound-board lessons the menu can open.
-#include "lesson_frame/lesson_registry.h"
 #include "lessons/soundboards/soundboards.h"
 
-namespace frame {
+namespace soundboards {
 
-void RegisterSoundBoardLessons()
+void RegisterLessons()
 {
-    soundboards::RegisterSoundGridLessons();
-    soundboards::RegisterPoemAndRiddleLessons();
-    soundboards::RegisterPadAndBoardLessons();
+    RegisterSoundGridLessons();
+    RegisterPoemAndRiddleLessons();
+    RegisterPadAndBoardLessons();
 }
 
-}  // namespace frame
+}  // namespace soundboards

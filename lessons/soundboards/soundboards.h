@@ -7,6 +7,10 @@
 
 namespace soundboards {
 
+// Every sound-board lesson, for the launcher, and their pictures and sounds.
+void RegisterLessons();
+void addContent(content::Manifest& m);
+
 void RegisterSoundGridLessons();
 void RegisterPoemAndRiddleLessons();
 void RegisterPadAndBoardLessons();

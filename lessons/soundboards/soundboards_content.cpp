@@ -1,13 +1,13 @@
 // Pictures and sounds of the sound-board lessons.
 #include "lessons/soundboards/soundboards.h"
 
-namespace content {
+namespace soundboards {
 
-void addSoundBoardContent(Manifest& m)
+void addContent(content::Manifest& m)
 {
-    soundboards::addSoundGridContent(m);
-    soundboards::addPoemAndRiddleContent(m);
-    soundboards::addPadAndBoardContent(m);
+    addSoundGridContent(m);
+    addPoemAndRiddleContent(m);
+    addPadAndBoardContent(m);
 }
 
-}  // namespace content
+}  // namespace soundboards

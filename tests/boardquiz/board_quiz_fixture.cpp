@@ -1,3 +1,4 @@
+#include "lessons/boardquiz/boardquiz.h"
 #include "tests/boardquiz/board_quiz_fixture.h"
 
 #include "lesson_frame/lesson_registry.h"
@@ -74,7 +75,7 @@ QuizFixture::QuizFixture(const Lesson& l) : lesson(l)
 
 void QuizFixture::Open()
 {
-    frame::RegisterBoardQuizLessons();
+    boardquiz::RegisterLessons();
     const frame::LessonFactory* make = frame::FindLesson(lesson.className);
     ASSERT_NE(make, nullptr);
     screen_.reset(dynamic_cast<boardquiz::BoardFindQuiz*>((*make)()));

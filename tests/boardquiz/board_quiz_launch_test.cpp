@@ -4,6 +4,7 @@
 #include "app/Main_Form.h"
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/boardquiz/board_find_quiz.h"
+#include "lessons/boardquiz/boardquiz.h"
 #include "platform/widgets.h"
 #include "tests/support/launch_driver.h"
 #include "tests/support/recording_platform.h"
@@ -26,7 +27,7 @@ const Visit kVisits[] = {{"TFM_ZhaoYanSe", "zhaoyanse/"}, {"TFM_ZhaoXingZhuang",
 
 TEST(BoardQuizLaunch, EachLessonOpensFromTheMenuAndGoesBack)
 {
-    frame::RegisterBoardQuizLessons();
+    boardquiz::RegisterLessons();
     for (const Visit& visit : kVisits) {
         const MenuVisit v = VisitFromNewMenu(visit.className);
         EXPECT_TRUE(v.clickedBack) << visit.className;
@@ -36,8 +37,6 @@ TEST(BoardQuizLaunch, EachLessonOpensFromTheMenuAndGoesBack)
             << visit.className;
     }
 }
-
-#ifdef QH_REAL_CONTENT
 
 // The colour a widget shows at a point, without alpha.
 QRgb ShownAt(QWidget* widget, QPoint at)
@@ -49,7 +48,7 @@ QRgb ShownAt(QWidget* widget, QPoint at)
 // a look, and the cells show the colours their tiles stand for.
 TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
 {
-    frame::RegisterBoardQuizLessons();
+    boardquiz::RegisterLessons();
     RecordingPlatform rec;
     MediaFixture media(rec);
     for (const Visit& visit : kVisits) {
@@ -98,6 +97,5 @@ TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
     }
 }
 
-#endif
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The clock lesson driven by clicks: the one o'clock face and "st" at
 // creation, each hour button's place, face and sound, faces that cannot be
 // read leaving the face before, and the back button.
-#include "lessons/cards/form_SeeShizhong.h"
+#include "lessons/cards/form_SeeShiZhong.h"
 #include "platform/widgets.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"

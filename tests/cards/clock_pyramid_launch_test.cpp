@@ -40,8 +40,6 @@ TEST(ClockPyramidLaunch, EachLessonOpensFromTheMenuAndGoesBack)
     }
 }
 
-#ifdef QH_REAL_CONTENT
-
 std::unique_ptr<frame::LessonScreen> OpenShown(const char* className)
 {
     cards::RegisterClockAndPyramidLessons();
@@ -108,6 +106,5 @@ TEST(ClockPyramidRender, PyramidShowsItsPicture)
     SaveGrab(screen.get(), "cards_pyramid.png");
 }
 
-#endif
 
 }  // namespace

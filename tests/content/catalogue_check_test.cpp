@@ -5,11 +5,13 @@
 // sound is real audio in the program's media folders, and nothing is there
 // that no declaration names.
 #include "app/Main_Form.h"
+#include "app/lesson_families.h"
 #include "lesson_frame/lesson_registry.h"
 #include "platform/media_control.h"
 #include "platform/pictures.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
+#include "tools/content_gen/all_content.h"
 #include "tools/content_gen/generator.h"
 #include "tools/content_gen/plan.h"
 

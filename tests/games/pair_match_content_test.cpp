@@ -1,5 +1,6 @@
 // The games' content declarations cover every picture and sound the three
 // pair-match screens name, in the screens' own media folders.
+#include "lessons/games/games.h"
 #include "lessons/games/pair_match_tables.h"
 #include "resources/content.h"
 #include "lessons/games/pair_match_quiz.h"
@@ -17,7 +18,7 @@ struct Declared {
     Declared()
     {
         content::Manifest m;
-        content::addGameContent(m);
+        games::addContent(m);
         for (const content::Picture& p : m.pictures) {
             EXPECT_TRUE(pictures.emplace(p.name, p).second) << "declared twice: " << p.name;
         }

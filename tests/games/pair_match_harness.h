@@ -5,6 +5,7 @@
 
 #include "lesson_frame/lesson_registry.h"
 #include "lesson_frame/lesson_screen.h"
+#include "lessons/games/games.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
@@ -88,7 +89,7 @@ class PairFixture {
 public:
     PairFixture()
     {
-        frame::RegisterGameLessons();
+        games::RegisterLessons();
         pictures.addFamily("ZSWT", 1, 15, 140, 140);
         pictures.addFamily("ZSWTB", 1, 15, 140, 140);
         pictures.add("SZPDT001", 140, 200, Qt::yellow);

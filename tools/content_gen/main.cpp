@@ -2,6 +2,7 @@
 // speaks every declared sound, and packs the pictures for embedding.
 //   qh_content_gen --pictures DIR --sounds BIN --overrides RESOURCES
 //                  --rcc RCC --rcc-out FILE --stamp FILE [--jobs N]
+#include "tools/content_gen/all_content.h"
 #include "tools/content_gen/generator.h"
 #include "tools/content_gen/pictures.h"
 #include "tools/content_gen/voices.h"

@@ -1,4 +1,4 @@
-#include "lessons/cards/form_SeeShizhong.h"
+#include "lessons/cards/form_SeeShiZhong.h"
 
 #include "lesson_frame/guarded.h"
 #include "lessons/cards/clock_pyramid_tables.h"

@@ -1,9 +1,0 @@
-// Flower cards (认识花卉): three pages of ten.
-#pragma once
-
-#include "lessons/cards/picture_card_lesson.h"
-
-class TFM_SeeFlowers : public cards::PictureCardLesson {
-public:
-    TFM_SeeFlowers();
-};

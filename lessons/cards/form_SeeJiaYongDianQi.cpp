@@ -1,5 +1,0 @@
-#include "lessons/cards/form_SeeJiaYongDianQi.h"
-
-TFM_SeeJiaYongDianQi::TFM_SeeJiaYongDianQi() : PictureCardLesson(cards::kApplianceCards, {})
-{
-}
