@@ -3,6 +3,7 @@
 
 #include "lesson_frame/lesson_registry.h"
 #include "platform/widgets.h"
+#include "tests/support/reference_random.h"
 
 #include <cstdio>
 
@@ -25,22 +26,15 @@ const Lesson kShape{
     kColour.buttons,
 };
 
-uint32_t SeedAfter(uint32_t seed, int n)
-{
-    for (int i = 0; i < n; ++i)
-        seed = seed * 134775813u + 1u;
-    return seed;
-}
-
 std::array<int, 31> ExpectedDeal(uint32_t seed)
 {
     std::vector<int> pool;
     for (int t = 1; t <= 30; ++t)
         pool.push_back(t);
     std::array<int, 31> board{};
+    testing_support::ReferenceRandom random{seed};
     for (int bound = 30; bound >= 1; --bound) {
-        seed = SeedAfter(seed, 1);
-        const auto r = static_cast<size_t>((static_cast<uint64_t>(seed) * static_cast<uint64_t>(bound)) >> 32);
+        const auto r = static_cast<size_t>(random.below(bound));
         board[static_cast<size_t>(31 - bound)] = pool[r];
         pool.erase(pool.begin() + static_cast<long>(r));
     }

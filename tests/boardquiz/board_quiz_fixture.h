@@ -35,8 +35,6 @@ extern const Lesson kShape;
 // The 30 tiles a deal from seed puts on slots 1..30 (index 0 unused),
 // computed from the generator rule alone.
 std::array<int, 31> ExpectedDeal(uint32_t seed);
-// The generator state after n draws from seed.
-uint32_t SeedAfter(uint32_t seed, int n);
 
 // Fake picture colours, distinct per tile and per task.
 QColor TileColour(int tile);

@@ -1,6 +1,7 @@
 // Draws without replacement over the process-wide generator.
 #include "lesson_frame/random_draws.h"
 #include "platform/random.h"
+#include "tests/support/reference_random.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@
 
 namespace {
 
-// The generator rule, written out independently: s := s*134775813+1, then
-// the high 32 bits of n*s.
-struct Lcg {
-    uint32_t s;
-    int next(int n)
-    {
-        s = s * 134775813u + 1u;
-        return static_cast<int>((static_cast<uint64_t>(s) * static_cast<uint64_t>(n)) >> 32);
-    }
-};
 
 TEST(NumberPool, HoldsOneToNAscendingWithoutLeadingZeros)
 {
@@ -37,16 +28,16 @@ TEST(DrawWithoutReplacement, FollowsTheGeneratorWithShrinkingBounds)
         platform::TStrings pool = frame::NumberPool(30);
         std::vector<int> expectedPool(30);
         std::iota(expectedPool.begin(), expectedPool.end(), 1);
-        Lcg lcg{seed};
+        testing_support::ReferenceRandom lcg{seed};
         for (int bound = 30; bound >= 1; --bound) {
-            const int r = lcg.next(bound);
+            const int r = lcg.below(bound);
             const int expected = expectedPool[static_cast<size_t>(r)];
             expectedPool.erase(expectedPool.begin() + r);
             EXPECT_EQ(frame::DrawWithoutReplacement(pool), std::to_string(expected)) << "seed " << seed << " bound " << bound;
         }
         EXPECT_EQ(pool.GetCount(), 0);
         // The last draw, bound 1, still advanced the generator.
-        EXPECT_EQ(platform::RandSeed, lcg.s) << "seed " << seed;
+        EXPECT_EQ(platform::RandSeed, lcg.state()) << "seed " << seed;
     }
 }
 

@@ -74,14 +74,12 @@ TEST_P(CardContentTest, EveryCardHasItsPictureAndItsSound)
     screen->Create();
     screen->show();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(screen->MediaFolder + "st.dat")));
-    const QByteArray shots = qgetenv("QH_CARDS_SHOTS");
     for (int page = 0; page < l.pages; ++page) {
         if (page > 0) {
             ASSERT_TRUE(Click(screen.get(), "btn_nextpage"));
             EXPECT_TRUE(QFile::exists(QString::fromStdString(screen->MediaFolder + "n.dat")));
         }
-        if (!shots.isEmpty())
-            screen->grab().save(QString::fromUtf8(shots) + "/real_" + l.cls + "_" + QString::number(page) + ".png");
+        SaveShot(screen.get(), std::string("real_") + l.cls + "_" + std::to_string(page));
         for (size_t k = 0; k < l.cardWidgets.size(); ++k) {
             if (!Find(screen.get(), l.cardWidgets[k])->isVisible())
                 continue;  // an empty slot

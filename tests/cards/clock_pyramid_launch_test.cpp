@@ -21,25 +21,6 @@ using namespace testing_support;
 
 namespace {
 
-struct Visit {
-    const char* className;
-    const char* folder;
-};
-const Visit kVisits[] = {{"TFM_SeeShiZhong", "shizhong/"}, {"TFM_VoiceOfABCSing", "jinzita/"}};
-
-TEST(ClockPyramidLaunch, EachLessonOpensFromTheMenuAndGoesBack)
-{
-    cards::RegisterClockAndPyramidLessons();
-    for (const Visit& visit : kVisits) {
-        const MenuVisit v = VisitFromNewMenu(visit.className);
-        EXPECT_TRUE(v.clickedBack) << visit.className;
-        EXPECT_TRUE(v.formVariableEmptied) << visit.className;
-        const std::string lesson = v.programFolder + visit.folder;
-        EXPECT_EQ(v.log, Steps({StopSteps(""), PlaySteps(lesson, "st"), StopSteps("st"), BackToMenuSteps(v.programFolder)}))
-            << visit.className;
-    }
-}
-
 std::unique_ptr<frame::LessonScreen> OpenShown(const char* className)
 {
     cards::RegisterClockAndPyramidLessons();
@@ -47,11 +28,6 @@ std::unique_ptr<frame::LessonScreen> OpenShown(const char* className)
     screen->Create();
     screen->show();
     return screen;
-}
-
-void SaveGrab(QWidget* screen, const char* name)
-{
-    EXPECT_TRUE(screen->grab().save(QDir::temp().filePath(QString::fromLatin1(name))));
 }
 
 bool IsHourHand(QRgb c)
@@ -78,7 +54,7 @@ TEST(ClockPyramidRender, EveryClockFaceShowsItsHour)
     MediaFixture media(rec);
     auto screen = OpenShown("TFM_SeeShiZhong");
     auto* face = FindAs<platform::TImage>(screen.get(), "img_z1");
-    SaveGrab(screen.get(), "cards_shizhong_1.png");
+    SaveShot(screen.get(), "cards_shizhong_1");
     for (int hour = 1; hour <= 12; ++hour) {
         ASSERT_TRUE(Click(screen.get(), "btn_b" + std::to_string(hour)));
         const QImage& shown = face->picture().image();
@@ -91,7 +67,7 @@ TEST(ClockPyramidRender, EveryClockFaceShowsItsHour)
             }
         }
     }
-    SaveGrab(screen.get(), "cards_shizhong_12.png");
+    SaveShot(screen.get(), "cards_shizhong_12");
 }
 
 TEST(ClockPyramidRender, PyramidShowsItsPicture)
@@ -103,7 +79,7 @@ TEST(ClockPyramidRender, PyramidShowsItsPicture)
     ASSERT_TRUE(pyramid->hasPicture());
     EXPECT_EQ(pyramid->picture().size(), QSize(360, 455));
     EXPECT_TRUE(FindAs<platform::TImage>(screen.get(), "Image2")->hasPicture());
-    SaveGrab(screen.get(), "cards_pyramid.png");
+    SaveShot(screen.get(), "cards_pyramid");
 }
 
 

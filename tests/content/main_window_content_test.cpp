@@ -58,9 +58,7 @@ TEST(MainWindowContent, EveryPageShowsADistinctIconInEachVisibleSlot)
             EXPECT_TRUE(icons.insert(pixelsOf(slot.icon)).second) << "the same icon as another lesson";
             EXPECT_TRUE(slot.frame->hasPicture());
         }
-        if (const QByteArray dir = qgetenv("QH_SCREENSHOT_DIR"); !dir.isEmpty()) {
-            form.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString("mainform_page%1.png").arg(page)));
-        }
+        SaveShot(&form, "mainform_page" + std::to_string(page));
         if (page < catalogue::kMenuLastPage) {
             ASSERT_TRUE(Click(&form, "btn_NextPage"));
         }

@@ -204,38 +204,12 @@ TEST_F(PairPictures, MissingPictureEndsTheRedrawButNotThePageSound)
 }
 
 // One visit through the menu's launcher.
-class PairLaunch : public ::testing::TestWithParam<const Lesson*>, public PairFixture {};
-
-TEST_P(PairLaunch, OpensFromTheMenuAndReturns)
-{
-    const Lesson& l = *GetParam();
-    TMainForm form;
-    form.Create();
-    form.show();
-    rec.clear();
-    EXPECT_TRUE(testing_support::VisitFromMenu(form, l.className, [&](frame::LessonScreen& open) {
-        EXPECT_EQ(testing_support::TextOf(&open, Name(l.topCaption, 0)), l.top[0][0]);
-    }));
-    EXPECT_EQ(frame::FormVariable(l.className), nullptr);
-    lesson = &l;
-    const auto start = play("st");
-    EXPECT_NE(std::search(rec.log.begin(), rec.log.end(), start.begin(), start.end()), rec.log.end());
-    const auto back = testing_support::PlaySteps(media.programFolder() + "mainform/", "lm");
-    ASSERT_GE(rec.log.size(), back.size());
-    EXPECT_TRUE(std::equal(back.begin(), back.end(), rec.log.end() - static_cast<long>(back.size())));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, PairLaunch, ::testing::ValuesIn(kLessons),
-                         [](const auto& info) { return info.param->className; });
-
-// The screens with the program's own pictures; saved as PNG where
-// QH_RENDER_DIR names a folder, to be looked at.
+// The screens with the program's own pictures, saved for a look.
 TEST(PairRender, ScreensShowTheirPictures)
 {
     testing_support::RecordingPlatform rec;
     testing_support::MediaFixture media{rec};
     games::RegisterLessons();
-    const QString dir = qEnvironmentVariable("QH_RENDER_DIR");
     for (const Lesson* l : kLessons) {
         std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(l->className))());
         screen->Create();
@@ -245,14 +219,11 @@ TEST(PairRender, ScreensShowTheirPictures)
             ASSERT_NE(img, nullptr) << image;
             EXPECT_TRUE(img->hasPicture()) << l->className << " " << image;
         }
-        const QString name = QDir(dir).filePath(QString::fromStdString(l->className));
-        if (!dir.isEmpty())
-            screen->grab().save(name + ".png");
+        testing_support::SaveShot(screen.get(), l->className);
         // And with an answer marked.
         ASSERT_TRUE(Click(screen.get(), "btn_a2"));
         ASSERT_TRUE(Click(screen.get(), "btn_b1"));
-        if (!dir.isEmpty())
-            screen->grab().save(name + "_answered.png");
+        testing_support::SaveShot(screen.get(), l->className + "_answered");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/single_instance.h"
+#include "tests/support/reference_random.h"
 #include "platform/strings.h"
 #include "tests/support/recording_platform.h"
 
@@ -60,15 +61,6 @@ TEST(ExtractFilePath, KeepsTheSeparator)
     EXPECT_EQ(ExtractFilePath("qinghe"), "");
 }
 
-// The generator computed independently of the implementation.
-struct Reference {
-    uint32_t s;
-    int32_t next(int32_t n)
-    {
-        s = static_cast<uint32_t>(static_cast<uint64_t>(s) * 134775813ull + 1ull);
-        return static_cast<int32_t>((static_cast<uint64_t>(s) * static_cast<uint64_t>(n)) >> 32);
-    }
-};
 
 TEST(RandomGenerator, ExactSequenceFromAKnownSeed)
 {
@@ -80,11 +72,11 @@ TEST(RandomGenerator, ExactSequenceFromAKnownSeed)
     EXPECT_EQ(RandSeed, 134775814u);
     for (uint32_t seed : {0u, 1u, 0xDEADBEEFu, 0xFFFFFFFFu}) {
         RandSeed = seed;
-        Reference ref{seed};
+        testing_support::ReferenceRandom ref{seed};
         for (int i = 0; i < 200; ++i) {
             const int32_t n = 1 + i % 31;
             const int32_t v = Random(n);
-            EXPECT_EQ(v, ref.next(n)) << "seed " << seed << " draw " << i;
+            EXPECT_EQ(v, ref.below(n)) << "seed " << seed << " draw " << i;
             EXPECT_GE(v, 0);
             EXPECT_LT(v, n);
         }

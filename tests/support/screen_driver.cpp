@@ -1,6 +1,7 @@
 #include "tests/support/screen_driver.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -89,6 +90,16 @@ std::string CentreColour(const platform::Picture& picture)
         return "none";
     const QImage& img = picture.image();
     return QColor(img.pixel(img.width() / 2, img.height() / 2)).name().toStdString();
+}
+
+void SaveShot(QWidget* screen, const std::string& name)
+{
+    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
+    if (dir.isEmpty())
+        return;
+    const QString file = QDir(dir).filePath(QString::fromStdString(name) + ".png");
+    if (!screen->grab().save(file))
+        qWarning("could not save %s", qPrintable(file));
 }
 
 }  // namespace testing_support

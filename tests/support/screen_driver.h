@@ -45,6 +45,10 @@ private:
     QMap<QString, QByteArray> raw_;
 };
 
+// Saves a grab of the screen as NAME.png in the folder that QH_SHOTS_DIR
+// names, to be looked at; does nothing when the variable is not set.
+void SaveShot(QWidget* screen, const std::string& name);
+
 // The colour of a picture's centre pixel as a name ("#rrggbb"), for telling
 // fixed pictures apart.
 std::string CentreColour(const platform::Picture& picture);
