@@ -153,8 +153,10 @@ void TMainForm::RunLesson(const catalogue::MenuEntry& entry)
     PlayLessonSound("lm");
     delete screen;
     screen = nullptr;
-    if (failure)
-        std::rethrow_exception(failure);
+    if (failure) {
+        frame::ScreenScope scope(entry.className);
+        frame::ReportDropped(failure);
+    }
 }
 
 void TMainForm::btn_backlasmenuClick()

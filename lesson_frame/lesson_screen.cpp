@@ -78,4 +78,12 @@ void LessonScreen::WMSysCommand(int& command)
     TForm::WMSysCommand(command);
 }
 
+std::string ScreenNameOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (const auto* screen = qobject_cast<const LessonScreen*>(w))
+            return screen->Settings().className;
+    return "";
+}
+
 }  // namespace frame

@@ -3,6 +3,7 @@
 // show step and the guard against moving and resizing.
 #pragma once
 
+#include "lesson_frame/guarded.h"
 #include "platform/widgets.h"
 
 #include <string>
@@ -37,7 +38,11 @@ public:
 
     // TApplication.CreateForm's second half: runs FormCreate once the object
     // is fully built (the launcher's form variable already refers to it).
-    void Create() { FormCreate(); }
+    void Create()
+    {
+        ScreenScope scope(settings_.className);
+        FormCreate();
+    }
 
     std::string MediaFolder;
     std::string CurrentSoundAlias;
@@ -78,16 +83,18 @@ private:
 
 namespace frame {
 
+// The class name of the screen a widget sits on, for warnings.
+std::string ScreenNameOf(const QWidget* widget);
+
 // Binds a widget's click to a handler. An error that a handler lets pass on
-// is dropped here, so it never unwinds through the event loop.
+// is dropped here (with its warning line), so it never unwinds through the
+// event loop.
 template <class Widget, class F>
 void OnClick(Widget* widget, F handler)
 {
-    QObject::connect(widget, &Widget::clicked, widget, [handler]() mutable {
-        try {
-            handler();
-        } catch (...) {
-        }
+    QObject::connect(widget, &Widget::clicked, widget, [widget, handler]() mutable {
+        ScreenScope scope(ScreenNameOf(widget));
+        Guarded(handler);
     });
 }
 

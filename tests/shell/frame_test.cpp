@@ -142,3 +142,30 @@ TEST_F(FrameTest, ClientAreaOfAStandardWindow)
 }
 
 }  // namespace
+
+namespace {
+
+// A handler's error ends the handler, stays away from the event loop, and
+// leaves one warning line naming the screen; what ran before it stays done.
+TEST_F(FrameTest, DroppedErrorsAreReportedOnceWithTheirScreen)
+{
+    screen.Create();
+    auto* button = new platform::TSpeedButton(&screen);
+    button->setObjectName("btn_a1");
+    button->setGeometry(10, 10, 50, 50);
+    frame::OnClick(button, [this] {
+        screen.PlayLessonSound("001");
+        platform::TImage image;
+        frame::LessonScreen::LoadNamedPicture(&image, "NOSUCHPICTURE");
+        screen.PlayLessonSound("002");
+    });
+    screen.show();
+    WarningLog warnings;
+    ASSERT_TRUE(Click(&screen, "btn_a1"));
+    ASSERT_EQ(warnings.lines.size(), 1u);
+    EXPECT_NE(warnings.lines[0].find("TFM_SeeJiaYongDianQi: "), std::string::npos) << warnings.lines[0];
+    EXPECT_NE(warnings.lines[0].find("NOSUCHPICTURE"), std::string::npos) << warnings.lines[0];
+    EXPECT_EQ(screen.CurrentSoundAlias, "001");
+}
+
+}  // namespace

@@ -116,7 +116,9 @@ TEST_F(LauncherTest, SecondVisitIsANewScreen)
 TEST_F(LauncherTest, LessonFailingInCreationIsCleanedUpAndMenuStaysUsable)
 {
     frame::RegisterLessonClass<FailingCreation>("TFM_SeeColor");
+    WarningLog warnings;
     ASSERT_TRUE(Click(&form, "btn_a1"));
+    EXPECT_EQ(warnings.lines, std::vector<std::string>{"TFM_SeeColor: broken lesson (ignored)"});
     EXPECT_EQ(rec.log,
               Steps({PlaySteps(media.programFolder() + "yanse/", "st"), StopSteps("kj"), PlaySteps(mainFolder(), "lm")}));
     EXPECT_EQ(ProbeLesson::alive, 0);
@@ -130,7 +132,9 @@ TEST_F(LauncherTest, LessonFailingInCreationIsCleanedUpAndMenuStaysUsable)
 TEST_F(LauncherTest, LessonFailingInConstructionStillPlaysBackToMenu)
 {
     frame::RegisterLessonClass<FailingConstruction>("TFM_SeeColor");
+    WarningLog warnings;
     ASSERT_TRUE(Click(&form, "btn_a1"));
+    EXPECT_EQ(warnings.lines, std::vector<std::string>{"TFM_SeeColor: cannot build (ignored)"});
     EXPECT_EQ(rec.log, Steps({StopSteps("kj"), PlaySteps(mainFolder(), "lm")}));
     EXPECT_EQ(ProbeLesson::alive, 0);
 }

@@ -102,4 +102,29 @@ void SaveShot(QWidget* screen, const std::string& name)
         qWarning("could not save %s", qPrintable(file));
 }
 
+namespace {
+WarningLog* activeLog = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (activeLog && type == QtWarningMsg)
+        activeLog->lines.push_back(message.toStdString());
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+}  // namespace
+
+WarningLog::WarningLog()
+{
+    activeLog = this;
+    previousHandler = qInstallMessageHandler(collect);
+}
+
+WarningLog::~WarningLog()
+{
+    qInstallMessageHandler(previousHandler);
+    activeLog = nullptr;
+}
+
 }  // namespace testing_support

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -43,6 +44,15 @@ public:
 private:
     QMap<QString, QByteArray> pictures_;
     QMap<QString, QByteArray> raw_;
+};
+
+// Collects the warning lines the program writes while alive (they are still
+// printed).
+class WarningLog {
+public:
+    WarningLog();
+    ~WarningLog();
+    std::vector<std::string> lines;
 };
 
 // Saves a grab of the screen as NAME.png in the folder that QH_SHOTS_DIR
