@@ -17,8 +17,9 @@ QRectF canvasRect(const QImage& canvas)
 
 }  // namespace
 
-// A rounded calculator key. A digit is drawn pale and large, under the
-// button's own caption; a sign (the keys without caption) is drawn bold.
+// A rounded calculator key. A digit is drawn small in the top left corner,
+// clear of the button's own caption; a sign (the keys without caption) fills
+// the face.
 ART_RECIPE(padkey)
 {
     if (spec.text.empty())
@@ -38,8 +39,8 @@ ART_RECIPE(padkey)
     p.setPen(QPen(colour.darker(150), 2));
     p.drawRoundedRect(face, 14, 14);
     const bool digit = spec.text.size() == 1 && spec.text[0] >= '0' && spec.text[0] <= '9';
-    const QColor ink = digit ? colour.darker(118) : QColor(60, 40, 30);
-    art::drawFittedText(p, face.adjusted(14, 8, -14, -8), QString::fromStdString(spec.text), ink);
+    const QRectF box = digit ? QRectF(face.left() + 6, face.top() + 4, 18, 20) : face.adjusted(14, 8, -14, -8);
+    art::drawFittedText(p, box, QString::fromStdString(spec.text), digit ? colour.darker(170) : QColor(60, 40, 30));
 }
 
 // The display band: a pale screen in a dark rim.
@@ -87,13 +88,15 @@ ART_RECIPE(connector)
     p.fillRect(canvasRect(canvas), g);
 }
 
-// A five-pointed star on the colour it is drawn transparent in.
+// A five-pointed star on the colour it is drawn transparent in, in the
+// upper left of the picture: the marker lies below and right of its
+// button's corner, so the star sits on the button's lower right corner.
 ART_RECIPE(star)
 {
     canvas.fill(art::rgb(spec.background));
     const QRectF all = canvasRect(canvas);
-    const QPointF c = all.center();
-    const double outer = std::min(all.width(), all.height()) * 0.46;
+    const QPointF c(all.width() * 0.44, all.height() * 0.44);
+    const double outer = std::min(all.width(), all.height()) * 0.36;
     const double inner = outer * 0.45;
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {
