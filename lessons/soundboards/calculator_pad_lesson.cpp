@@ -1,29 +1,13 @@
 #include "lessons/soundboards/calculator_pad_lesson.h"
 
+#include "lessons/soundboards/pads_boards_guard.h"
 #include "platform/platform.h"
 
-#include <QtGlobal>
-
-#include <exception>
 #include <stdexcept>
 
 namespace soundboards::padboard {
 
 namespace {
-
-// The pad's "catch and carry on" blocks: the failure is noted on standard
-// error, never shown to the child.
-template <class F>
-void CarryOn(const char* what, const PadMember& pad, F&& body)
-{
-    try {
-        body();
-    } catch (const std::exception& e) {
-        qWarning("%s: %s failed: %s", pad.className, what, e.what());
-    } catch (...) {
-        qWarning("%s: %s failed", pad.className, what);
-    }
-}
 
 std::string LabelName(int i) { return "lb_" + std::to_string(i); }
 
@@ -95,7 +79,7 @@ void CalculatorPadLesson::btn_jiaClick()
 {
     if (OperandA == 0)
         return;
-    CarryOn("the operator key", pad_, [this] {
+    CarryOn(pad_.className, "the operator key", [this] {
         EntryState = 1;
         LimitSecondOperand();
         if (!CurrentSoundAlias.empty())
@@ -224,7 +208,7 @@ void CalculatorPadLesson::HideCounterGrids()
 
 void CalculatorPadLesson::PlayResultSound()
 {
-    CarryOn("the result sound", pad_, [this] {
+    CarryOn(pad_.className, "the result sound", [this] {
         if (!CurrentSoundAlias.empty())
             StopLessonSound();
         PlayLessonSound(ResultSound(pad_, PadResult));
@@ -233,7 +217,7 @@ void CalculatorPadLesson::PlayResultSound()
 
 void CalculatorPadLesson::PlayPadSound(const std::string& name)
 {
-    CarryOn("playing a sound", pad_, [&] { PlayLessonSound(name); });
+    CarryOn(pad_.className, "playing a sound", [&] { PlayLessonSound(name); });
 }
 
 }  // namespace soundboards::padboard

@@ -20,9 +20,6 @@ struct PadMember {
     PadOperation operation;
     const char* operatorSound;     // played by the operator key: "jian" / "jia"
     const char* operatorSay;       // what it says
-    const char* displayPicture;    // the display band's image widget
-    std::array<int, 9> keyOrder;   // digits of the keys, top row first, left to right
-    int keyPanelWidth;             // Panel1, which holds the display and the keys
     int resultSounds;              // entries of ResultSoundTable: "000" up to resultSounds - 1
     bool tenthResultCell;          // the result grid has img_3a10, for the result 10
     const char* startSay;          // what the start sound says

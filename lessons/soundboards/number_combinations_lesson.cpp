@@ -1,8 +1,7 @@
 #include "lessons/soundboards/number_combinations_lesson.h"
 
-#include <QtGlobal>
+#include "lessons/soundboards/pads_boards_guard.h"
 
-#include <exception>
 #include <stdexcept>
 
 namespace soundboards::padboard {
@@ -83,17 +82,13 @@ void NumberCombinationsLesson::DescendingClick()
     PlayLessonSound(board_.descendingSound);
 }
 
-// A failing sound is noted on standard error and the click goes on.
+// A failing sound leaves the click's marker step to run.
 void NumberCombinationsLesson::PlayCombinationNumber()
 {
-    try {
+    CarryOn(board_.className, "playing a number", [this] {
         StopLessonSound();
         PlayLessonSound(NumberSound(board_, NumberIndex, OrderMode == 1));
-    } catch (const std::exception& e) {
-        qWarning("%s: playing a number failed: %s", board_.className, e.what());
-    } catch (...) {
-        qWarning("%s: playing a number failed", board_.className);
-    }
+    });
 }
 
 void NumberCombinationsLesson::ShowCombinationMarker()

@@ -30,7 +30,6 @@ struct BoardMember {
     bool stopsSoundOnClose = false;         // FormClose silences the screen (N = 6)
     bool markerAtCreation = true;           // FormCreate shows the marker of cell 0 (not N = 8)
     bool maximiseOnShow = false;            // FormShow maximises (N = 10)
-    bool wideConnectors = false;            // its connectors are 105 by 9 (N = 7)
 
     int rows() const { return n + 1; }
     int cells() const { return 2 * (n + 1); }

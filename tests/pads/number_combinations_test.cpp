@@ -4,9 +4,11 @@
 // places where members differ.
 #include "tests/pads/pads_fixture.h"
 
+#include "lessons/soundboards/number_combinations_lesson.h"
 #include "platform/widgets.h"
 
 #include <cstdio>
+#include <stdexcept>
 #include <sstream>
 #include <vector>
 
@@ -227,6 +229,11 @@ TEST_P(EveryBoard, LayoutStandsInItsGroupsOfRowsWithTheMarkersOnTheirButtons)
         }
     }
     EXPECT_EQ(row, b.n + 1);
+    // The member's own row says the same as its layout.
+    const auto& member = dynamic_cast<soundboards::padboard::NumberCombinationsLesson&>(f.Lesson()).Board();
+    EXPECT_EQ(member.buttonSide, b.side);
+    for (size_t g = 0; g < member.groupRows.size(); ++g)
+        EXPECT_EQ(member.groupRows[g], g < b.groupRows.size() ? b.groupRows[g] : 0) << "group " << g;
     EXPECT_EQ(Find(f.Screen(), "Label" + std::to_string(b.groupRows.size() + 1)), nullptr);
     for (int cell = 0; cell < f.Cells(); ++cell) {
         QWidget* button = Find(f.Screen(), f.Button(cell));
@@ -240,6 +247,54 @@ TEST_P(EveryBoard, LayoutStandsInItsGroupsOfRowsWithTheMarkersOnTheirButtons)
     }
     EXPECT_EQ(f.Text(b.ascendingKey), "排正序");
     EXPECT_EQ(f.Text(b.descendingKey), "排倒序");
+}
+
+TEST(FiveBoard, RightButtonOfRowOneSpeaksWhatItShowsInEitherOrder)
+{
+    BoardFixture f(kBoards[4]);
+    ASSERT_EQ(f.Text("btn_b4"), "4");
+    f.rec.clear();
+    ASSERT_TRUE(f.Click("btn_b4"));
+    EXPECT_EQ(f.rec.log, Steps({StopSteps("st"), PlaySteps(f.Folder(), "004")}));
+    EXPECT_EQ(f.MarkedCells(), std::set<int>{3});
+    ASSERT_TRUE(f.Click("btn_PaiDaoxu"));
+    ASSERT_EQ(f.Text("btn_b4"), "1");
+    f.rec.clear();
+    ASSERT_TRUE(f.Click("btn_b4"));
+    EXPECT_EQ(f.rec.log, Steps({StopSteps("dx"), PlaySteps(f.Folder(), "001")}));
+}
+
+TEST(TenBoard, TenSpeaksTenAscendingAndZeroDescending)
+{
+    BoardFixture f(kBoards[9]);
+    ASSERT_TRUE(f.Click("btn_10"));
+    EXPECT_EQ(f.rec.log.back(), PlaySteps(f.Folder(), "010").back());
+    ASSERT_TRUE(f.Click("SpeedButton4"));
+    EXPECT_EQ(f.Text("btn_10"), "0");
+    ASSERT_TRUE(f.Click("btn_10"));
+    EXPECT_EQ(f.rec.log.back(), PlaySteps(f.Folder(), "000").back());
+}
+
+// A number whose sound cannot be opened still takes the marker.
+class FailingOpen : public RecordingPlatform {
+public:
+    int mciSendString(const std::string& command) override
+    {
+        RecordingPlatform::mciSendString(command);
+        if (command.rfind("OPEN ", 0) == 0)
+            throw std::runtime_error("cannot open " + command);
+        return 0;
+    }
+};
+
+TEST(ThreeBoard, AFailingNumberSoundStillMovesTheMarker)
+{
+    BoardFixture f(kBoards[2]);
+    FailingOpen failing;  // replaces the fixture's platform while alive
+    ASSERT_TRUE(f.Click("btn_b1"));
+    EXPECT_EQ(f.MarkedCells(), std::set<int>{5});
+    ASSERT_TRUE(f.Click("btn_1"));
+    EXPECT_EQ(f.MarkedCells(), std::set<int>{2});
 }
 
 }  // namespace
