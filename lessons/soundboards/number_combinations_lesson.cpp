@@ -1,0 +1,112 @@
+#include "lessons/soundboards/number_combinations_lesson.h"
+
+#include "lessons/soundboards/pads_boards_guard.h"
+
+#include <stdexcept>
+
+namespace soundboards::padboard {
+
+namespace {
+
+frame::ScreenSettings SettingsOf(const BoardMember& board)
+{
+    frame::ScreenSettings settings(board.className, board.maximiseOnShow);
+    settings.folder = board.folder;
+    return settings;
+}
+
+}  // namespace
+
+NumberCombinationsLesson::NumberCombinationsLesson(const BoardMember& board, const LayoutSetup& setupLayout)
+    : LessonScreen(SettingsOf(board)), board_(board)
+{
+    setupLayout(this);
+    for (int cell = 0; cell < board_.cells(); ++cell) {
+        const int row = cell / 2;
+        const std::string name = cell % 2 == 0 ? LeftButtonName(board_, row) : RightButtonName(board_, row);
+        buttons_[static_cast<size_t>(cell)] = Child<platform::TSpeedButton>(name);
+        markers_[static_cast<size_t>(cell)] = Child<platform::TImage>(board_.markers[static_cast<size_t>(cell)]);
+        frame::OnClick(buttons_[static_cast<size_t>(cell)], [this, cell] { NumberClick(cell); });
+    }
+    frame::OnClick(Child<platform::TSpeedButton>(board_.ascendingKey), [this] { AscendingClick(); });
+    frame::OnClick(Child<platform::TSpeedButton>(board_.descendingKey), [this] { DescendingClick(); });
+    frame::OnClick(Child<platform::TSpeedButton>("btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+}
+
+template <class T>
+T* NumberCombinationsLesson::Child(const std::string& name) const
+{
+    T* widget = findChild<T*>(QString::fromStdString(name));
+    if (!widget)
+        throw std::logic_error("layout of " + std::string(board_.className) + " lacks " + name);
+    return widget;
+}
+
+void NumberCombinationsLesson::FormCreate()
+{
+    OrderMode = 0;
+    NumberIndex = 0;
+    CombinationCell = 0;
+    SetMediaFolder();
+    PlayStartSound();
+    if (board_.markerAtCreation)
+        ShowCombinationMarker();
+}
+
+void NumberCombinationsLesson::FormClose()
+{
+    if (board_.stopsSoundOnClose)
+        StopLessonSound();
+}
+
+void NumberCombinationsLesson::NumberClick(int cell)
+{
+    const int row = cell / 2;
+    NumberIndex = cell % 2 == 0 ? row : board_.n - row;
+    CombinationCell = cell;
+    PlayCombinationNumber();
+    ShowCombinationMarker();
+}
+
+void NumberCombinationsLesson::AscendingClick()
+{
+    OrderMode = 0;
+    SetAscendingCaptions();
+    PlayLessonSound(board_.ascendingSound);
+}
+
+void NumberCombinationsLesson::DescendingClick()
+{
+    OrderMode = 1;
+    SetDescendingCaptions();
+    PlayLessonSound(board_.descendingSound);
+}
+
+// A failing sound leaves the click's marker step to run.
+void NumberCombinationsLesson::PlayCombinationNumber()
+{
+    CarryOn(board_.className, "playing a number", [this] {
+        StopLessonSound();
+        PlayLessonSound(NumberSound(board_, NumberIndex, OrderMode == 1));
+    });
+}
+
+void NumberCombinationsLesson::ShowCombinationMarker()
+{
+    for (int cell = 0; cell < board_.cells(); ++cell)
+        markers_[static_cast<size_t>(cell)]->setVisible(cell == CombinationCell);
+}
+
+void NumberCombinationsLesson::SetAscendingCaptions()
+{
+    for (int cell = 0; cell < board_.cells(); ++cell)
+        buttons_[static_cast<size_t>(cell)]->setText(QString::number(ShownNumber(board_, cell, false)));
+}
+
+void NumberCombinationsLesson::SetDescendingCaptions()
+{
+    for (int cell = 0; cell < board_.cells(); ++cell)
+        buttons_[static_cast<size_t>(cell)]->setText(QString::number(ShownNumber(board_, cell, true)));
+}
+
+}  // namespace soundboards::padboard
