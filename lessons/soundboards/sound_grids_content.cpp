@@ -62,8 +62,8 @@ void addGridPictures(Manifest& m)
         tile(m, numbered("ABCT", k), 100, 100, k <= 14 ? kPinyinTiles[(k - 1) % 6] : 0x1F3C88, kKeyWhite);
     m.picture("ABC_BACKGROUND", 834, 455, "background").colour = 0xA9DDF3;
     m.picture("SZDX_BACKGROUND", 784, 455, "background").colour = 0xF7E3A1;
-    tile(m, "SZDXT001", 130, 100, 0xFFFFFF, 0xF7E3A1);
-    tile(m, "SZDXT002", 130, 100, 0xFFF0C8, 0xF7E3A1, "rim");
+    tile(m, "SZDXT001", 130, 100, 0xFFFDF0, kKeyWhite);
+    tile(m, "SZDXT002", 130, 100, 0xFFF0C8, kKeyWhite, "rim");
 }
 
 void addGridSounds(Manifest& m)
@@ -97,7 +97,7 @@ void addBodyParts(Manifest& m)
         const bool left = part.code <= 3;
         m.picture(numbered("WUGUANT", part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param = part.drawing;
     }
-    m.picture("WUGUAN_BACKGROUND", 784, 455, "background").colour = 0xFFD8B8;
+    m.picture("WUGUAN_BACKGROUND", 784, 455, "background").colour = 0x7FB8D8;
     m.picture("WUGUAN_FACE", 350, 371, "sg_face");
     m.picture("WUGUAN_MARKER", 30, 30, "sg_marker").colour = 0xE53935;
 }

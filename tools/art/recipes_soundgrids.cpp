@@ -201,7 +201,7 @@ ART_RECIPE(sg_bodypart)
     const QRectF all = QRectF(canvas.rect()).adjusted(4, 4, -4, -4);
     const std::string& part = spec.param;
     if (part == "hair") {
-        drawHair(p, fitted(all, 100, 70));
+        drawHair(p, fitted(all, 70, 62));
     } else if (part == "ear") {
         drawEar(p, fitted(all, 46, 72), true);
     } else if (part == "nose") {
