@@ -1,26 +1,19 @@
+// The number-grid scheme: both arrangements from a member's caption tables,
+// step markers that pile up, and the sound by caption or by cell.
 #include "lessons/soundboards/number_grid_lesson.h"
 
 #include "lesson_frame/guarded.h"
+#include "lessons/soundboards/sound_grids_layout.h"
 #include "ui_soundboards_s20yw.h"
 #include "ui_soundboards_shuyibai.h"
 
 #include <QtGlobal>
 
 #include <span>
-#include <stdexcept>
 
 namespace soundboards {
 
 namespace {
-
-template <class T>
-T* widget(QWidget* screen, const std::string& name)
-{
-    T* w = screen->findChild<T*>(QString::fromStdString(name));
-    if (!w)
-        throw std::logic_error("the layout has no " + name);
-    return w;
-}
 
 // A caption read as a decimal integer; 0 for anything else.
 int parseNumber(const QString& caption)
@@ -59,14 +52,14 @@ NumberGridLesson::NumberGridLesson(const NumberGridMember& member) : LessonScree
         const std::string row(1, static_cast<char>('a' + cell / member_.columns));
         const std::string number = std::to_string(cell + 1);
         buttons_.at(static_cast<size_t>(cell)) =
-            widget<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
-        tiles_.at(static_cast<size_t>(cell)) = widget<platform::TImage>(this, "Image" + number);
-        markers_.at(static_cast<size_t>(cell)) = widget<platform::TImage>(this, "imgb" + number);
+            grids::Child<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
+        tiles_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "Image" + number);
+        markers_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "imgb" + number);
         frame::OnClick(buttons_[static_cast<size_t>(cell)], [this, cell] { GridClick(cell); });
     }
-    frame::OnClick(widget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
-    frame::OnClick(widget<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
-    frame::OnClick(widget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
+    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
+    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void NumberGridLesson::FormCreate()

@@ -1,5 +1,8 @@
+// The sound-grid scheme: binds a member's buttons and labels from its table
+// row, writes its captions at creation and plays each button's sound.
 #include "lessons/soundboards/sound_grid_lesson.h"
 
+#include "lessons/soundboards/sound_grids_layout.h"
 #include "ui_soundboards_abc.h"
 #include "ui_soundboards_pinyin_shengmu.h"
 #include "ui_soundboards_pinyin_yunmu.h"
@@ -7,7 +10,6 @@
 
 #include <QMouseEvent>
 
-#include <stdexcept>
 
 namespace soundboards {
 
@@ -30,15 +32,6 @@ void setUpLayout(QWidget* screen, GridLayout layout)
     }
 }
 
-template <class T>
-T* widget(QWidget* screen, const char* name)
-{
-    T* w = screen->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        throw std::logic_error(std::string("the layout has no ") + name);
-    return w;
-}
-
 frame::ScreenSettings settingsOf(const SoundGridMember& member)
 {
     frame::ScreenSettings s(member.className, member.maximiseOnShow);
@@ -52,13 +45,13 @@ SoundGridLesson::SoundGridLesson(const SoundGridMember& member) : LessonScreen(s
 {
     setUpLayout(this, member_.layout);
     for (const GridButton& button : member_.buttons)
-        frame::OnClick(widget<platform::TSpeedButton>(this, button.widget), [this, &button] { ButtonClick(button); });
+        frame::OnClick(grids::Child<platform::TSpeedButton>(this, button.widget), [this, &button] { ButtonClick(button); });
     for (const GridLabel& label : member_.labels) {
-        auto* l = widget<platform::TLabel>(this, label.widget);
+        auto* l = grids::Child<platform::TLabel>(this, label.widget);
         l->installEventFilter(this);
-        labelButtons_.emplace_back(l, widget<platform::TSpeedButton>(this, label.button));
+        labelButtons_.emplace_back(l, grids::Child<platform::TSpeedButton>(this, label.button));
     }
-    frame::OnClick(widget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void SoundGridLesson::FormCreate()
@@ -71,7 +64,7 @@ void SoundGridLesson::FormCreate()
     SetCaptions();
     for (const GridLabel& label : member_.labels)
         if (label.shownAtCreation)
-            widget<QWidget>(this, label.widget)->setVisible(true);
+            grids::Child<QWidget>(this, label.widget)->setVisible(true);
     PlayStartSound();
 }
 
@@ -79,7 +72,7 @@ void SoundGridLesson::SetCaptions()
 {
     for (const GridButton& button : member_.buttons)
         if (button.caption)
-            widget<platform::TSpeedButton>(this, button.widget)->setText(QString::fromUtf8(button.caption));
+            grids::Child<platform::TSpeedButton>(this, button.widget)->setText(QString::fromUtf8(button.caption));
 }
 
 void SoundGridLesson::ButtonClick(const GridButton& button)
@@ -94,7 +87,7 @@ void SoundGridLesson::ShowLowercaseLabel(const GridButton& button)
 {
     for (const GridLabel& label : member_.labels)
         if (!label.shownAtCreation && std::string(label.button) == button.widget)
-            widget<QWidget>(this, label.widget)->setVisible(true);
+            grids::Child<QWidget>(this, label.widget)->setVisible(true);
 }
 
 std::string SoundGridLesson::SoundOf(const GridButton& button) const

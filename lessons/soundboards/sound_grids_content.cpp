@@ -92,7 +92,7 @@ void addBodyParts(Manifest& m)
     m.screens.push_back("TFM_WuGuan");
     m.sound(folder, "st", "人体部位。点一点名字或者图片，看看它在脸上的哪里。");
     for (const BodyPart& part : kBodyParts) {
-        m.sound(folder, numbered("", part.code), part.chinese);
+        m.sound(folder, SoundNumber(part.code), part.chinese);
         m.sound(folder, numbered("b", part.code), part.english, Voice::English);
         const bool left = part.code <= 3;
         m.picture(numbered("WUGUANT", part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param = part.drawing;

@@ -4,6 +4,8 @@
 // with its tone number, which the pinyin voice reads as written.
 #include "lessons/soundboards/sound_grids_tables.h"
 
+#include <cstdio>
+
 namespace soundboards {
 
 namespace {
@@ -93,6 +95,13 @@ const std::array<const char*, 26> kLetterSoundTable = {
 const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
     {"001"}, {"002"}, {"003"}, {"004"}, {"005"}, {"006"}, {"007"}, {"008"}, {"009"}, {"010"},
 }};
+
+std::string SoundNumber(int n)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", n);
+    return text;
+}
 
 std::span<const SoundGridMember> SoundGridMembers()
 {

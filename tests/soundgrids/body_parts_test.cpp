@@ -1,6 +1,7 @@
 // The body-parts lesson: every control of a part marks that part and names
 // it in its language; one marker shows after any click.
 #include "lessons/soundboards/form_Wuguan.h"
+#include "platform/widgets.h"
 #include "tests/soundgrids/soundgrids_harness.h"
 
 using namespace soundgrids_test;
@@ -56,6 +57,9 @@ TEST_F(BodyParts, CreationPlaysOnlyTheStartAndShowsNoMarker)
                     {"btn_5", "眼睛"}, {"btn_6", "嘴巴"}, {"SpeedButton1", "Hair"}, {"SpeedButton4", "Eyebrow"}};
     for (const auto& c : captions)
         EXPECT_EQ(text(c.widget), c.caption);
+    // The one long English word is set smaller to fit its button.
+    EXPECT_EQ(testing_support::FindAs<platform::TSpeedButton>(screen.get(), "SpeedButton4")->pixelSize(), 29);
+    EXPECT_EQ(testing_support::FindAs<platform::TSpeedButton>(screen.get(), "btn_1")->pixelSize(), 37);
 }
 
 TEST_F(BodyParts, EveryControlMarksItsPartAndNamesIt)
