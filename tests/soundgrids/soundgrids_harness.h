@@ -1,0 +1,68 @@
+// What the sound-grid tests share: a fixture that opens one lesson by class
+// name on the recording platform, with clicks and looks by widget name.
+#pragma once
+
+#include "lesson_frame/lesson_registry.h"
+#include "lesson_frame/lesson_screen.h"
+#include "lessons/soundboards/soundboards.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/screen_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace soundgrids_test {
+
+inline std::string ThreeDigits(int n)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", n);
+    return text;
+}
+
+class LessonFixture {
+public:
+    LessonFixture() { soundboards::RegisterSoundGridLessons(); }
+
+    void open(const std::string& className, const std::string& folder)
+    {
+        folder_ = folder;
+        const frame::LessonFactory* make = frame::FindLesson(className);
+        ASSERT_NE(make, nullptr) << className;
+        screen.reset((*make)());
+        screen->Create();
+        screen->show();
+    }
+
+    std::vector<std::string> play(const std::string& name) const
+    {
+        return testing_support::PlaySteps(media.programFolder() + folder_, name);
+    }
+    // A click that must reach its widget, recorded from a clean log.
+    std::vector<std::string> click(const std::string& name)
+    {
+        rec.clear();
+        EXPECT_TRUE(testing_support::Click(screen.get(), name)) << name << " cannot be clicked";
+        return rec.log;
+    }
+    std::string text(const std::string& name) const { return testing_support::TextOf(screen.get(), name); }
+    bool shown(const std::string& name) const
+    {
+        QWidget* w = testing_support::Find(screen.get(), name);
+        return w && w->isVisibleTo(screen.get());
+    }
+
+    testing_support::RecordingPlatform rec;
+    testing_support::MediaFixture media{rec};
+    testing_support::FakePictures pictures;
+    std::unique_ptr<frame::LessonScreen> screen;
+
+private:
+    std::string folder_;
+};
+
+}  // namespace soundgrids_test
