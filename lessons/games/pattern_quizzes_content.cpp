@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <utility>
 
 namespace games {
@@ -29,6 +30,10 @@ const Family kAbbAnimals{{{"🐶", "小狗"}, {"🐱", "小猫"}, {"🐰", "小�
                           {"🐵", "猴子"}, {"🐸", "青蛙"}, {"🐷", "小猪"}, {"🐮", "奶牛"}, {"🐔", "小鸡"}}};
 const Family kAbabAnimals{{{"🐘", "大象"}, {"🦒", "长颈鹿"}, {"🦁", "狮子"}, {"🐻", "熊"}, {"🐨", "考拉"},
                            {"🦊", "狐狸"}, {"🐧", "企鹅"}, {"🦆", "鸭子"}, {"🐴", "马"}, {"🐑", "绵羊"}}};
+
+// Card colours by value, so no two pictures of a family share one.
+constexpr std::array<uint32_t, kPatternValues> kCardColours{0xFF9E9E, 0xFFC078, 0xFFE866, 0xB5E86B, 0x7ED9A0,
+                                                            0x6FD6D0, 0x8CC8FF, 0xA5A8FF, 0xD3A6FF, 0xFF9ED8};
 
 std::string upper(std::string s)
 {
@@ -71,6 +76,7 @@ void addFamily(content::Manifest& m, const PatternMember& member)
         content::Picture& p = m.picture(upper(PatternPicture(member, v)), size, size, "card");
         p.emoji = item.emoji;
         p.text = item.name;
+        p.background = kCardColours[static_cast<size_t>(v - 1)];
     }
 }
 
