@@ -1,0 +1,101 @@
+// The find-the-rule quizzes' content as the kid meets it: each family's ten
+// pictures tell apart at the size they are shown, the empty tile is a white
+// square with a green rim, and each lesson's folder holds its five sounds
+// with "st" saying the instruction on the screen.
+#include "lessons/games/pattern_quiz_tables.h"
+#include "platform/pictures.h"
+#include "resources/content.h"
+#include "resources/menu_catalogue.h"
+#include "tests/patterns/pattern_harness.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+using namespace pattern_test;
+
+namespace {
+
+// Mean difference per colour channel (0..255) of two pictures scaled to size.
+double Difference(const QImage& a, const QImage& b, int size)
+{
+    const QImage x = a.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int r = 0; r < size; ++r)
+        for (int c = 0; c < size; ++c) {
+            const QRgb p = x.pixel(c, r), q = y.pixel(c, r);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * size * size);
+}
+
+std::string Numbered(const std::string& prefix, int n)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%03d", prefix.c_str(), n);
+    return name;
+}
+
+TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
+{
+#ifndef QH_HAVE_CONTENT
+    GTEST_SKIP() << "the embedded pictures are not built";
+#else
+    // The ABAB rows show their pictures at 86 pixels, the ABB rows at 110.
+    const std::map<std::string, int> families{{"GLABBSGT", 100}, {"GLABBDWT", 100}, {"GLABABSGT", 86}, {"GLABABDWT", 86}};
+    for (const auto& [prefix, size] : families) {
+        std::vector<QImage> images;
+        for (int v = 1; v <= 10; ++v)
+            images.push_back(platform::loadPictureResource(Numbered(prefix, v)).image());
+        for (size_t i = 0; i < images.size(); ++i)
+            for (size_t j = i + 1; j < images.size(); ++j) {
+                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << Numbered(prefix, static_cast<int>(i + 1)) << " and "
+                                   << Numbered(prefix, static_cast<int>(j + 1)) << " look alike";
+            }
+    }
+#endif
+}
+
+TEST(PatternContent, TheEmptyTileIsAWhiteSquareWithAGreenRim)
+{
+#ifndef QH_HAVE_CONTENT
+    GTEST_SKIP() << "the embedded pictures are not built";
+#else
+    const QImage tile = platform::loadPictureResource("glababdwt123").image();
+    ASSERT_FALSE(tile.isNull());
+    EXPECT_EQ(QColor(tile.pixel(tile.width() / 2, tile.height() / 2)), QColor(Qt::white));
+    const QColor rim(tile.pixel(1, tile.height() / 2));
+    EXPECT_GT(rim.green(), rim.red() + 60);
+    EXPECT_GT(rim.green(), rim.blue() + 60);
+#endif
+}
+
+TEST(PatternContent, EachLessonDeclaresItsSoundsAndStSaysTheInstruction)
+{
+    const content::Manifest m = content::collectAll();
+    for (const Lesson* l : AllLessons()) {
+        SCOPED_TRACE(l->className);
+        EXPECT_NE(std::find(m.screens.begin(), m.screens.end(), l->className), m.screens.end());
+        const std::string folder = catalogue::FindLessonEntry(l->className)->folder;
+        std::map<std::string, const content::Sound*> sounds;
+        for (const content::Sound& s : m.sounds)
+            if (s.folder == folder)
+                sounds[s.name] = &s;
+        for (const char* name : {"st", "yes", "gz", "no", "n_g"})
+            EXPECT_TRUE(sounds.count(name)) << name;
+        ASSERT_TRUE(sounds.count("st"));
+        // Said with the rule's letters one by one.
+        std::string said = l->instruction;
+        const std::string rule = l->rule == Rule::ABB ? "ABB" : "ABAB";
+        said.replace(said.find(rule), rule.size(), l->rule == Rule::ABB ? "A B B" : "A B A B");
+        EXPECT_EQ(sounds["st"]->say, said);
+        EXPECT_EQ(sounds["n_g"]->say, "下一组");
+        EXPECT_EQ(sounds["gz"]->voice, content::Voice::Cheer);
+    }
+}
+
+}  // namespace
