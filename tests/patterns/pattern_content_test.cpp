@@ -4,7 +4,7 @@
 // with "st" saying the instruction on the screen.
 #include "lessons/games/pattern_quiz_tables.h"
 #include "platform/pictures.h"
-#include "resources/content.h"
+#include "tools/content_gen/all_content.h"
 #include "resources/menu_catalogue.h"
 #include "tests/patterns/pattern_harness.h"
 
@@ -42,9 +42,6 @@ std::string Numbered(const std::string& prefix, int n)
 
 TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
 {
-#ifndef QH_HAVE_CONTENT
-    GTEST_SKIP() << "the embedded pictures are not built";
-#else
     // The ABAB rows show their pictures at 86 pixels, the ABB rows at 110.
     const std::map<std::string, int> families{{"GLABBSGT", 100}, {"GLABBDWT", 100}, {"GLABABSGT", 86}, {"GLABABDWT", 86}};
     for (const auto& [prefix, size] : families) {
@@ -57,21 +54,16 @@ TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
                                    << Numbered(prefix, static_cast<int>(j + 1)) << " look alike";
             }
     }
-#endif
 }
 
 TEST(PatternContent, TheEmptyTileIsAWhiteSquareWithAGreenRim)
 {
-#ifndef QH_HAVE_CONTENT
-    GTEST_SKIP() << "the embedded pictures are not built";
-#else
     const QImage tile = platform::loadPictureResource("glababdwt123").image();
     ASSERT_FALSE(tile.isNull());
     EXPECT_EQ(QColor(tile.pixel(tile.width() / 2, tile.height() / 2)), QColor(Qt::white));
     const QColor rim(tile.pixel(1, tile.height() / 2));
     EXPECT_GT(rim.green(), rim.red() + 60);
     EXPECT_GT(rim.green(), rim.blue() + 60);
-#endif
 }
 
 TEST(PatternContent, EachLessonDeclaresItsSoundsAndStSaysTheInstruction)

@@ -1,8 +1,8 @@
 #include "tests/patterns/pattern_harness.h"
 
 #include "lesson_frame/lesson_registry.h"
+#include "lessons/games/games.h"
 #include "platform/widgets.h"
-#include "tests/boardquiz/board_quiz_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -114,11 +114,8 @@ int Question::rightCandidate() const
 
 Question ExpectedQuestion(Rule rule, uint32_t seed)
 {
-    uint32_t s = seed;
-    const auto random = [&s](int n) {
-        s = boardquiz_testing::SeedAfter(s, 1);
-        return static_cast<size_t>((static_cast<uint64_t>(s) * static_cast<uint64_t>(n)) >> 32);
-    };
+    testing_support::ReferenceRandom reference{seed};
+    const auto random = [&reference](int n) { return static_cast<size_t>(reference.below(n)); };
     std::vector<std::string> pool;
     for (int v = 1; v <= 10; ++v)
         pool.push_back(std::to_string(v));
@@ -183,7 +180,7 @@ void QuizPlatform::sleep(int milliseconds)
 
 QuizFixture::QuizFixture()
 {
-    frame::RegisterGameLessons();
+    games::RegisterLessons();
     for (const char* prefix : {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"})
         pictures.addFamily(prefix, 1, 10, 110, 110);
     pictures.add("GLABABDWT123", 100, 100, Qt::white);

@@ -6,6 +6,7 @@
 
 #include "lesson_frame/lesson_screen.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/reference_random.h"
 #include "tests/support/screen_driver.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 // own pictures before and after a right answer.
 #include "app/Main_Form.h"
 #include "lesson_frame/lesson_registry.h"
+#include "lessons/games/games.h"
 #include "resources/menu_catalogue.h"
 #include "platform/widgets.h"
 #include "tests/patterns/pattern_harness.h"
@@ -86,34 +87,15 @@ TEST_P(Creation, LayoutHasTheInstructionButtonsAndColours)
     }
 }
 
-TEST_P(Creation, OpensFromTheMenuAndReturns)
-{
-    const Lesson& l = *GetParam();
-    lesson = &l;
-    const testing_support::MenuVisit visit = testing_support::VisitFromNewMenu(l.className);
-    EXPECT_TRUE(visit.clickedBack);
-    EXPECT_TRUE(visit.formVariableEmptied);
-    const auto start = testing_support::PlaySteps(visit.programFolder + l.folder, "st");
-    EXPECT_NE(std::search(visit.log.begin(), visit.log.end(), start.begin(), start.end()), visit.log.end());
-    const auto back = testing_support::BackToMenuSteps(visit.programFolder);
-    ASSERT_GE(visit.log.size(), back.size());
-    EXPECT_TRUE(std::equal(back.begin(), back.end(), visit.log.end() - static_cast<long>(back.size())));
-}
-
 INSTANTIATE_TEST_SUITE_P(AllSix, Creation, ::testing::ValuesIn(AllLessons()),
                          [](const auto& info) { return info.param->className; });
 
-// The screens with the program's own pictures; saved as PNG where
-// QH_RENDER_DIR names a folder, to be looked at.
+// The screens with the program's own pictures, saved for a look.
 TEST(PatternRender, ScreensShowTheirPicturesBeforeAndAfterARightAnswer)
 {
-#ifndef QH_HAVE_CONTENT
-    GTEST_SKIP() << "the embedded pictures are not built";
-#else
     testing_support::RecordingPlatform rec;
     testing_support::MediaFixture media{rec};
-    frame::RegisterGameLessons();
-    const QString dir = qEnvironmentVariable("QH_RENDER_DIR");
+    games::RegisterLessons();
     for (const Lesson* l : AllLessons()) {
         rec.counter = 2026;
         std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(l->className))());
@@ -134,18 +116,13 @@ TEST(PatternRender, ScreensShowTheirPicturesBeforeAndAfterARightAnswer)
                         EXPECT_TRUE(img->hasPicture()) << l->className << " " << name;
                     }
                 }
-        const QString name = QDir(dir).filePath(QString::fromStdString(l->className));
-        if (!dir.isEmpty())
-            screen->grab().save(name + ".png");
+        testing_support::SaveShot(screen.get(), l->className);
         const Question q = ExpectedQuestion(l->rule, 2026);
         ASSERT_TRUE(testing_support::Click(screen.get(), kButtons[static_cast<size_t>(q.rightCandidate())]));
-        if (!dir.isEmpty())
-            screen->grab().save(name + "_right.png");
+        testing_support::SaveShot(screen.get(), l->className + "_right");
         ASSERT_TRUE(testing_support::Click(screen.get(), kButtons[static_cast<size_t>((q.rightCandidate() + 1) % 4)]));
-        if (!dir.isEmpty())
-            screen->grab().save(name + "_wrong.png");
+        testing_support::SaveShot(screen.get(), l->className + "_wrong");
     }
-#endif
 }
 
 }  // namespace
