@@ -148,8 +148,7 @@ void TMainForm::RunLesson(const catalogue::MenuEntry& entry)
     } catch (...) {
         failure = std::current_exception();
     }
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     PlayLessonSound("lm");
     delete screen;
     screen = nullptr;
@@ -161,8 +160,7 @@ void TMainForm::RunLesson(const catalogue::MenuEntry& entry)
 
 void TMainForm::btn_backlasmenuClick()
 {
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     PlayLessonSound("re");
     if (platform::current().messageDlg("小朋友,确定要关闭系统吗?") == platform::mrYes) {
         Close();

@@ -1,6 +1,7 @@
 // Pictures and sounds of the main window, and the frame pictures every lesson
 // screen shares. Each menu icon shows its lesson at a glance: an emoji (rows
 // split by '\n'), or a short text where no emoji tells the lesson apart.
+#include "platform/colours.h"
 #include "app/mainform_content.h"
 #include "resources/menu_catalogue.h"
 
@@ -81,17 +82,10 @@ const IconLook& lookOf(const std::string& className)
     throw std::logic_error("no menu icon look for " + className);
 }
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Bright text colours for the text icons, in turn.
 constexpr uint32_t kIconInk[] = {0xE53935, 0x1E88E5, 0x43A047, 0x8E24AA, 0xF4511E, 0x00897B};
 
-constexpr uint32_t kBarColour = 0xC0DCC0;  // clMoneyGreen, the bottom bar and the menu area
+constexpr uint32_t kBarColour = platform::kMoneyGreen;  // the bottom bar and the menu area
 
 }  // namespace
 
@@ -101,7 +95,7 @@ void addMainFormContent(Manifest& m)
     int n = 0;
     for (const catalogue::MenuEntry& e : catalogue::kMenu) {
         const IconLook& look = lookOf(e.className);
-        Picture& p = m.picture(upper(e.icon), 100, 100, "icon");
+        Picture& p = m.picture(e.icon, 100, 100, "icon");
         p.emoji = look.emoji;
         p.text = *look.emoji ? e.caption : look.text;
         p.param = look.badge;

@@ -46,8 +46,7 @@ void LessonScreen::StopLessonSound()
 
 void LessonScreen::btn_backlasmenuClick()
 {
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     Close();
 }
 

@@ -4,18 +4,12 @@
 #pragma once
 
 #include "lesson_frame/guarded.h"
+#include "lesson_frame/stop_rule.h"
 #include "platform/widgets.h"
 
 #include <string>
 
 namespace frame {
-
-// How a player's first step stops the current sound.
-enum class StopRule {
-    IfCurrent,    // only when a sound is current (most screens)
-    Always,       // always, even with nothing open ("CLOSE " + nothing)
-    IfNameGiven,  // only when the new name is not empty
-};
 
 struct ScreenSettings {
     ScreenSettings() = default;
@@ -51,6 +45,12 @@ public:
     // first; the seven steps are the only way any screen makes a sound.
     void PlayLessonSound(const std::string& name, StopRule rule = StopRule::IfCurrent);
     void StopLessonSound();
+    // Stops the current sound only when there is one.
+    void StopIfCurrent()
+    {
+        if (!CurrentSoundAlias.empty())
+            StopLessonSound();
+    }
     void PlayStartSound() { PlayLessonSound("st"); }
 
     // MediaFolder := program folder + the screen's folder literal.

@@ -1,11 +1,22 @@
-// A list of texts with the class library's TStrings operations, used by the
-// random draws (a pool that entries are deleted from).
+// Texts: upper-casing names, and a list of texts with add, delete at a
+// position, find and count, used by the random draws (a pool that entries
+// are deleted from).
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// The text with its ASCII letters in upper case, as resource names are
+// stored; other bytes (UTF-8 included) stay as they are.
+inline std::string UpperCase(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
 
 class TStrings {
 public:

@@ -4,6 +4,7 @@
 // custom widgets; their own properties are set with stdset="0".
 #pragma once
 
+#include "platform/colours.h"
 #include "platform/pictures.h"
 
 #include <QAbstractButton>
@@ -29,9 +30,9 @@ constexpr int SC_CLOSE = 0xF060;
 constexpr int SC_RESTORE = 0xF120;
 
 // clMoneyGreen and the other class-library colours the layouts name.
-inline const QColor clMoneyGreen(192, 220, 192);
-inline const QColor clTeal(0, 128, 128);
-inline const QColor clFuchsia(255, 0, 255);
+inline const QColor clMoneyGreen = QColor::fromRgb(kMoneyGreen);
+inline const QColor clTeal = QColor::fromRgb(kTeal);
+inline const QColor clFuchsia = QColor::fromRgb(kFuchsia);
 
 // A screen: a top-level window of a fixed outer size, centred, without
 // title-bar buttons, that the window manager can neither move nor resize.

@@ -3,6 +3,8 @@
 // catalogue check holds the built program to it.
 #pragma once
 
+#include "platform/strings.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ enum class Format { Bmp, Gif, Jpeg };
 enum class Storage { Picture, RawData };
 
 struct Picture {
-    std::string name;  // resource name, upper case ("MAINFORMT001")
+    std::string name;  // resource name, upper case ("MAINFORMT001"); picture() upper-cases it
     int width = 0;
     int height = 0;
     Format format = Format::Bmp;
@@ -51,7 +53,7 @@ struct Manifest {
     Picture& picture(const std::string& name, int width, int height, const std::string& recipe = "card")
     {
         Picture p;
-        p.name = name;
+        p.name = platform::UpperCase(name);
         p.width = width;
         p.height = height;
         p.recipe = recipe;

@@ -142,8 +142,7 @@ void BoardFindQuiz::PlayRightSound()
 
 void BoardFindQuiz::PlayCompleteSound()
 {
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     FoundCount = 0;
     PlayLessonSound(CompleteSound(table_));
 }

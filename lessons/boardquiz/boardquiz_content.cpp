@@ -15,23 +15,16 @@ using namespace content;
 
 using boardquiz::QuizTable;
 
-// Resource names are stored in upper case; the screens write them in lower.
-std::string upper(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name;
-}
-
 // A shape in its colour on the board colour, or a solid tile of the colour.
 void declareFigure(Manifest& m, const std::string& name, int size, uint32_t colour, const char* shape)
 {
     if (*shape) {
-        Picture& p = m.picture(upper(name), size, size, "shape");
+        Picture& p = m.picture(name, size, size, "shape");
         p.param = shape;
         p.colour = colour;
         p.background = boardquiz::kBoardColour;
     } else {
-        m.picture(upper(name), size, size, "solid").colour = colour;
+        m.picture(name, size, size, "solid").colour = colour;
     }
 }
 
@@ -48,9 +41,9 @@ void addQuiz(Manifest& m, const QuizTable& table)
         const boardquiz::Task& task = table.tasks[static_cast<size_t>(k)];
         // The marker's background is the colour it is drawn transparent in.
         const uint32_t behind = *table.swatchPrefix ? task.colour : boardquiz::kBoardColour;
-        m.picture(upper(boardquiz::MarkerPicture(table, k)), 50, 61, "magnifier").colour = behind;
+        m.picture(boardquiz::MarkerPicture(table, k), 50, 61, "magnifier").colour = behind;
         if (*table.swatchPrefix) {
-            Picture& swatch = m.picture(upper(boardquiz::SwatchPicture(table, k)), 90, 80, "solid");
+            Picture& swatch = m.picture(boardquiz::SwatchPicture(table, k), 90, 80, "solid");
             swatch.format = Format::Jpeg;
             swatch.colour = task.colour;
         }

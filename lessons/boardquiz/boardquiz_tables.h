@@ -3,6 +3,7 @@
 // content declarations.
 #pragma once
 
+#include "platform/colours.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -14,7 +15,7 @@ constexpr int kColumns = 6;
 constexpr int kSlots = kRows * kColumns;
 constexpr int kTasks = 10;
 constexpr int kTilesPerTask = 3;
-constexpr uint32_t kBoardColour = 0xC0DCC0;  // clMoneyGreen, behind every shape picture
+constexpr uint32_t kBoardColour = platform::kMoneyGreen;  // behind every shape picture
 
 // How a lesson shows its three found marks.
 enum class FoundMarks {

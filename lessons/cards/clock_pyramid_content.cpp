@@ -11,13 +11,6 @@ namespace cards {
 
 namespace {
 
-// Resource names are stored in upper case; the screens write them mixed.
-std::string upper(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name;
-}
-
 // The lesson's folder literal; its start sound names the lesson.
 std::string declareLesson(content::Manifest& m, const char* className)
 {
@@ -32,7 +25,7 @@ void addClock(content::Manifest& m)
     const std::string folder = declareLesson(m, "TFM_SeeShiZhong");
     for (int k = 0; k < kHours; ++k) {
         const HourEntry& hour = kHourTable[static_cast<size_t>(k)];
-        content::Picture& face = m.picture(upper(ClockFaceName(k)), kClockFaceWidth, kClockFaceHeight, "clock");
+        content::Picture& face = m.picture(ClockFaceName(k), kClockFaceWidth, kClockFaceHeight, "clock");
         face.format = content::Format::Gif;
         face.storage = content::Storage::RawData;
         face.param = std::to_string(k + 1);

@@ -2,6 +2,8 @@
 // helpers every card table shares.
 #include "lessons/cards/card_tables.h"
 
+#include "platform/strings.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -60,10 +62,7 @@ const char* CardFamily::motif(size_t index) const
 
 std::string CardFamily::pictureName(const CardEntry& card) const
 {
-    std::string name = prefix;
-    for (char& c : name)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name + card.name;
+    return platform::UpperCase(prefix) + card.name;
 }
 
 }  // namespace cards

@@ -61,7 +61,7 @@ PairMatchTables build()
     t.check = eatsThis;
     t.topClickClearsMarks = false;
     t.itemSoundFirst = true;
-    t.stopBefore = StopBefore::IfNameGiven;
+    t.stopBefore = frame::StopRule::IfNameGiven;
     t.topCaptions = "LB_a";
     t.topPictures = "imga";
     t.bottomCaptions = "LB_b";

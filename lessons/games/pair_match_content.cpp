@@ -13,14 +13,6 @@ namespace {
 
 using namespace content;
 
-std::string upper(const std::string& name)
-{
-    std::string s = name;
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 std::string folderOf(const games::PairMatchTables& t)
 {
     const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(t.className);
@@ -50,7 +42,7 @@ void addQuizSounds(Manifest& m, const games::PairMatchTables& t, const std::stri
 // A selection marker: a pointing hand on a yellow card.
 Picture& addMarker(Manifest& m, const char* name, int width, int height, const char* hand)
 {
-    Picture& marker = m.picture(upper(name), width, height, "card");
+    Picture& marker = m.picture(name, width, height, "card");
     marker.emoji = hand;
     marker.background = 0xFFE066;
     return marker;
@@ -60,9 +52,9 @@ void addLetterMatch(Manifest& m)
 {
     const games::PairMatchTables& t = games::LetterMatchTables();
     addQuizSounds(m, t, "字母配对。先点一个大写字母，再找到它的小写字母。", Voice::English);
-    m.picture(upper(games::kLetterTopTile), 140, 200, "button").colour = 0xFFE27A;
-    m.picture(upper(games::kLetterBottomTile), 140, 140, "button").colour = 0xA8D8FF;
-    m.picture(upper(games::kLetterBar), 70, 6, "solid").colour = 0xFF3B30;
+    m.picture(games::kLetterTopTile, 140, 200, "button").colour = 0xFFE27A;
+    m.picture(games::kLetterBottomTile, 140, 140, "button").colour = 0xA8D8FF;
+    m.picture(games::kLetterBar, 70, 6, "solid").colour = 0xFF3B30;
 }
 
 void addNumeralMatch(Manifest& m)
@@ -70,8 +62,8 @@ void addNumeralMatch(Manifest& m)
     const games::PairMatchTables& t = games::NumeralMatchTables();
     addQuizSounds(m, t, "数字配对。先点上面的数字，再找到它的大写数字。", Voice::Chinese);
     // The top tiles first, then the bottom tiles.
-    m.picture(upper(t.fixedTiles.at(0)[1]), 140, 200, "button").colour = 0xFFC2DD;
-    m.picture(upper(t.fixedTiles.at(1)[1]), 140, 140, "button").colour = 0xFFF1A8;
+    m.picture(t.fixedTiles.at(0)[1], 140, 200, "button").colour = 0xFFC2DD;
+    m.picture(t.fixedTiles.at(1)[1], 140, 140, "button").colour = 0xFFF1A8;
     addMarker(m, games::kNumeralMarker, 70, 40, "👆");
 }
 
@@ -82,10 +74,10 @@ void addFindFood(Manifest& m)
     for (size_t page = 0; page < t.top.size(); ++page)
         for (size_t i = 0; i < games::kPairSlots; ++i) {
             const games::AnimalAndFood& e = games::kAnimalsAndFoods[page * games::kPairSlots + i];
-            Picture& animal = m.picture(upper(t.top[page][i].picture), 140, 140, "card");
+            Picture& animal = m.picture(t.top[page][i].picture, 140, 140, "card");
             animal.emoji = e.animalEmoji;
             animal.text = e.animal;
-            Picture& food = m.picture(upper(t.bottom[page][i].picture), 140, 140, "card");
+            Picture& food = m.picture(t.bottom[page][i].picture, 140, 140, "card");
             food.emoji = e.foodEmoji;
             food.text = e.food;
         }

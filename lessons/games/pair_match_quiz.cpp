@@ -83,12 +83,10 @@ PairMatchQuiz::PairMatchQuiz(const PairMatchTables& tables, void (*setupLayout)(
 void PairMatchQuiz::PlayQuizSound(const std::string& name)
 {
     if (name.empty()) {
-        if (!CurrentSoundAlias.empty())
-            StopLessonSound();
+        StopIfCurrent();
         return;
     }
-    PlayLessonSound(name, tables_.stopBefore == StopBefore::IfNameGiven ? frame::StopRule::IfNameGiven
-                                                                        : frame::StopRule::IfCurrent);
+    PlayLessonSound(name, tables_.stopBefore);
 }
 
 void PairMatchQuiz::FormCreate()

@@ -4,6 +4,8 @@
 // declarations both read them.
 #pragma once
 
+#include "lesson_frame/stop_rule.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -19,12 +21,6 @@ struct MatchItem {
 };
 
 using MatchRow = std::array<MatchItem, kPairSlots>;
-
-// When a player's first step stops the current sound.
-enum class StopBefore {
-    IfCurrent,    // only when a sound is current
-    IfNameGiven,  // whenever the new name is not empty, even with nothing open
-};
 
 struct PairMatchTables;
 
@@ -46,7 +42,7 @@ struct PairMatchTables {
     std::string noSound = "no";
     std::string nextPageSound = "n";
     std::string previousPageSound = "l";
-    StopBefore stopBefore = StopBefore::IfCurrent;
+    frame::StopRule stopBefore = frame::StopRule::IfCurrent;  // the players' first step
 
     // Widget name prefixes, numbered 1..5 ("btn_a" gives btn_a1..btn_a5).
     std::string topCaptions = "btn_a";      // where the top captions are written

@@ -35,13 +35,6 @@ const Family kAbabAnimals{{{"🐘", "大象"}, {"🦒", "长颈鹿"}, {"🦁", "
 constexpr std::array<uint32_t, kPatternValues> kCardColours{0xFF9E9E, 0xFFC078, 0xFFE866, 0xB5E86B, 0x7ED9A0,
                                                             0x6FD6D0, 0x8CC8FF, 0xA5A8FF, 0xD3A6FF, 0xFF9ED8};
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Letters read one by one ("ABAB" as "A B A B").
 std::string spokenRule(std::string text)
 {
@@ -73,7 +66,7 @@ void addFamily(content::Manifest& m, const PatternMember& member)
     const int size = member.rule == PatternRule::ABB ? 110 : 100;
     for (int v = 1; v <= kPatternValues; ++v) {
         const Item& item = (*family)[static_cast<size_t>(v - 1)];
-        content::Picture& p = m.picture(upper(PatternPicture(member, v)), size, size, "card");
+        content::Picture& p = m.picture(PatternPicture(member, v), size, size, "card");
         p.emoji = item.emoji;
         p.text = item.name;
         p.background = kCardColours[static_cast<size_t>(v - 1)];
@@ -97,14 +90,14 @@ void addPatternQuizContent(content::Manifest& m)
         if (member.pictures)
             addFamily(m, member);
     }
-    m.picture(upper(kPatternEmptyTile), 100, 100, "rule_tile").colour = 0x2E9E4F;
-    m.picture(upper(kPatternArrow), 150, 86, "rule_arrow").colour = 0xFF5FA8;
-    content::Picture& thumb = m.picture(upper(kPatternThumb), 60, 60, "rule_sticker");
+    m.picture(kPatternEmptyTile, 100, 100, "rule_tile").colour = 0x2E9E4F;
+    m.picture(kPatternArrow, 150, 86, "rule_arrow").colour = 0xFF5FA8;
+    content::Picture& thumb = m.picture(kPatternThumb, 60, 60, "rule_sticker");
     thumb.emoji = "👍";
-    content::Picture& hand = m.picture(upper(kPatternHand), 84, 58, "rule_sticker");
+    content::Picture& hand = m.picture(kPatternHand, 84, 58, "rule_sticker");
     hand.emoji = "👈";
     hand.colour = 0xE53935;
-    m.picture(upper(kPatternSquare), 100, 100, "rule_square").colour = 0xFFA726;
+    m.picture(kPatternSquare, 100, 100, "rule_square").colour = 0xFFA726;
 }
 
 }  // namespace games

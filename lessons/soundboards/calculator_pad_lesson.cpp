@@ -82,8 +82,7 @@ void CalculatorPadLesson::btn_jiaClick()
     CarryOn(pad_.className, "the operator key", [this] {
         EntryState = 1;
         LimitSecondOperand();
-        if (!CurrentSoundAlias.empty())
-            StopLessonSound();
+        StopIfCurrent();
         PlayLessonSound(pad_.operatorSound);
         labels_[2]->setVisible(true);
     });
@@ -95,8 +94,7 @@ void CalculatorPadLesson::btn_dengyuClick()
         return;
     EntryState = 2;
     PadResult = PadResultOf(pad_, OperandA, OperandB);
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     PlayPadSound("dy");
     platform::Sleep(1000);
     PlayResultSound();
@@ -209,8 +207,7 @@ void CalculatorPadLesson::HideCounterGrids()
 void CalculatorPadLesson::PlayResultSound()
 {
     CarryOn(pad_.className, "the result sound", [this] {
-        if (!CurrentSoundAlias.empty())
-            StopLessonSound();
+        StopIfCurrent();
         PlayLessonSound(ResultSound(pad_, PadResult));
     });
 }

@@ -48,8 +48,7 @@ void TFM_WuGuan::ShowBodyPartMarker()
 
 void TFM_WuGuan::PlayBodyPartSound()
 {
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     if (BodyPartCode >= 1 && BodyPartCode <= 6)
         PlayLessonSound(soundboards::SoundNumber(BodyPartCode));
 }

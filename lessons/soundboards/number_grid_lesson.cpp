@@ -121,8 +121,7 @@ void NumberGridLesson::HideStepMarkers()
 
 void NumberGridLesson::PlayGridNumberSound()
 {
-    if (!CurrentSoundAlias.empty())
-        StopLessonSound();
+    StopIfCurrent();
     const char* name = nullptr;
     if (member_.kind == NumberGridKind::Digits) {
         // Only a caption of 1..20 names a sound.

@@ -1,5 +1,6 @@
 // Pictures and sounds of the calculator pads and the number-combination
 // boards, from their member tables.
+#include "platform/colours.h"
 #include "lessons/soundboards/calculator_pad_tables.h"
 #include "lessons/soundboards/number_combinations_tables.h"
 #include "lessons/soundboards/soundboards.h"
@@ -21,7 +22,7 @@ using padboard::ThreeDigits;
 constexpr std::array<const char*, 11> kSpokenNumbers = {"零", "一", "二", "三", "四", "五",
                                                         "六", "七", "八", "九", "十"};
 
-constexpr uint32_t kBarColour = 0xC0DCC0;  // clMoneyGreen, around the key faces
+constexpr uint32_t kBarColour = platform::kMoneyGreen;  // around the key faces
 constexpr uint32_t kMarkerBehind = 0xC4EBD2;  // near the lesson area behind a marker, drawn transparent
 
 void addKey(Manifest& m, const std::string& name, const std::string& sign, uint32_t colour)

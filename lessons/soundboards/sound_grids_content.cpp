@@ -1,5 +1,6 @@
 // Pictures and sounds of the sound grids, the body parts and the number
 // grids, from the lessons' own tables.
+#include "platform/colours.h"
 #include "lessons/soundboards/sound_grids_tables.h"
 #include "lessons/soundboards/soundboards.h"
 #include "resources/menu_catalogue.h"
@@ -15,13 +16,6 @@ namespace {
 using content::Manifest;
 using content::Picture;
 using content::Voice;
-
-std::string upperName(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string numbered(const char* prefix, int n)
 {
@@ -47,7 +41,7 @@ Picture& tile(Manifest& m, const std::string& name, int w, int h, uint32_t colou
     return p;
 }
 
-constexpr uint32_t kMoneyGreen = 0xC0DCC0;
+constexpr uint32_t kMoneyGreen = platform::kMoneyGreen;
 // What the transparent tiles show around their faces: keyed out on screen.
 constexpr uint32_t kKeyWhite = 0xFFFFFF;
 
@@ -125,13 +119,13 @@ void addNumberGrids(Manifest& m)
         const bool digits = member.kind == NumberGridKind::Digits;
         const int w = digits ? 100 : 150, h = digits ? 100 : 80;
         // Rows in warm colours with a band across, columns in cool ones with a band down.
-        tile(m, upperName(member.tilePicture[0]), w, h, 0xFFB74D, 0xFFFFFF, "across");
-        tile(m, upperName(member.tilePicture[1]), w, h, 0x64B5F6, 0xFFFFFF, "down");
+        tile(m, member.tilePicture[0], w, h, 0xFFB74D, 0xFFFFFF, "across");
+        tile(m, member.tilePicture[1], w, h, 0x64B5F6, 0xFFFFFF, "down");
         const int mw = digits ? 55 : 40, mh = digits ? 65 : 40;
-        Picture& across = m.picture(upperName(member.markerPicture[0]), mw, mh, "sg_step");
+        Picture& across = m.picture(member.markerPicture[0], mw, mh, "sg_step");
         across.param = "feet";
         across.colour = 0xE65100;
-        Picture& down = m.picture(upperName(member.markerPicture[1]), mw, mh, "sg_step");
+        Picture& down = m.picture(member.markerPicture[1], mw, mh, "sg_step");
         down.param = "star";
         down.colour = 0x1565C0;
     }

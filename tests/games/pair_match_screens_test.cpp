@@ -120,7 +120,7 @@ TEST_P(PairScreens, MarksAreLargeBoldAndColoured)
 {
     const Lesson& l = *GetParam();
     open(l);
-    const QColor colour = l.className == "TFM_ShuZiPeiDui" ? QColor(50, 205, 50) : QColor(255, 0, 255);
+    const QColor colour = l.className == "TFM_ShuZiPeiDui" ? QColor(0, 255, 0) : QColor(255, 0, 255);
     for (int k = 0; k < 5; ++k) {
         auto* label = FindAs<platform::TLabel>(screen.get(), Name("lb", k));
         ASSERT_NE(label, nullptr);

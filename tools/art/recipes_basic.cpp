@@ -1,6 +1,7 @@
 // The general recipes: cards, fills, shapes, letters, balloons, the magnifier
 // marker, button faces, backgrounds, the menu frame and the menu icons.
 // A colour of 0 means "not given": the recipe picks a fitting one.
+#include "platform/colours.h"
 #include "tools/art/paint.h"
 #include "tools/art/recipe.h"
 
@@ -137,7 +138,7 @@ ART_RECIPE(magnifier)
 ART_RECIPE(button)
 {
     // The bottom bar's colour shows around the rounded face.
-    canvas.fill(art::colourOr(spec.background, QColor(192, 220, 192)));
+    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
     const QRectF all = canvasRect(canvas);
     const QRectF face = all.adjusted(2, 2, -2, -3);
     const double radius = face.height() * 0.35;
@@ -202,7 +203,7 @@ ART_RECIPE(frame)
 {
     const QRectF all = canvasRect(canvas);
     const QColor rim = art::colourOr(spec.colour, QColor(255, 165, 40));
-    canvas.fill(art::colourOr(spec.background, QColor(192, 220, 192)));
+    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -1,5 +1,6 @@
 // Recipes of the calculator pads and the number-combination boards: key
 // faces, the display band, counters, connectors and the star marker.
+#include "platform/colours.h"
 #include "tools/art/paint.h"
 #include "tools/art/recipe.h"
 
@@ -24,7 +25,7 @@ ART_RECIPE(padkey)
 {
     if (spec.text.empty())
         throw art::RecipeError("a key face needs its digit or sign");
-    canvas.fill(art::colourOr(spec.background, QColor(192, 220, 192)));
+    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
     const QRectF face = canvasRect(canvas).adjusted(4, 4, -5, -6);
     const QColor colour = art::rgb(spec.colour);
     QPainter p(&canvas);

@@ -1,5 +1,8 @@
 #include "tools/content_gen/plan.h"
 
+#include "platform/strings.h"
+#include "resources/menu_catalogue.h"
+
 #include "tools/art/recipe.h"
 
 #include <algorithm>
@@ -21,13 +24,6 @@ bool isNameChar(char c, bool upperAllowed)
 bool validName(const std::string& s, bool upperAllowed)
 {
     return !s.empty() && std::all_of(s.begin(), s.end(), [&](char c) { return isNameChar(c, upperAllowed); });
-}
-
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
 }
 
 const char* voiceName(content::Voice v)
@@ -83,7 +79,7 @@ std::string describe(const content::Sound& s)
 std::string specText(const content::Picture& p)
 {
     std::ostringstream out;
-    out << upper(p.name) << '|' << p.width << 'x' << p.height << '|' << extensionOf(p.format) << '|'
+    out << platform::UpperCase(p.name) << '|' << p.width << 'x' << p.height << '|' << extensionOf(p.format) << '|'
         << (p.storage == content::Storage::RawData ? "rcdata" : "picture") << '|' << p.recipe << '|' << p.emoji << '|'
         << p.text << '|' << std::hex << p.colour << '|' << p.background << '|' << p.param;
     return out.str();
@@ -96,9 +92,7 @@ std::string specText(const content::Sound& s)
 
 std::string folderPath(const std::string& literal)
 {
-    std::string path = literal;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
+    return catalogue::FolderPath(literal.c_str());
 }
 
 std::string soundPath(const content::Sound& s)
@@ -122,7 +116,7 @@ Plan makePlan(const content::Manifest& manifest)
     std::map<std::string, content::Picture> pictures;
     for (content::Picture p : manifest.pictures) {
         checkPicture(p, errors);
-        p.name = upper(p.name);
+        p.name = platform::UpperCase(p.name);
         const auto [it, fresh] = pictures.emplace(p.name, p);
         if (!fresh && specText(it->second) != specText(p))
             errors.push_back(describe(p) + ": declared twice in different ways:\n    " + specText(it->second) +
