@@ -13,7 +13,28 @@ namespace soundboards {
 namespace {
 
 // espeak-ng's embedded speed command: recitations go slower than speech.
-constexpr const char* kRecitingPace = "\x01" "120S";
+constexpr const char* kRecitingPace = "\x01" "130S";
+
+// Words espeak-ng reads with the wrong one of a character's readings, and a
+// spelling it reads right: what is heard changes, never what is shown.
+// clang-format off
+const std::pair<const char*, const char*> kSpokenAs[] = {
+    // In the poems (háng, huán, shào, cuī, yìng, zhāo, chóng, mò, chán, jì,
+    // shí, dé, jiè, féng, shēng).
+    {"一行白鹭", "一杭白鹭"}, {"人未还", "人未环"}, {"一日还", "一日环"}, {"终不还", "终不环"},
+    {"还来就菊花", "环来就菊花"}, {"少小离家", "绍小离家"}, {"鬓毛衰", "鬓毛催"}, {"不应人", "不映人"},
+    {"朝辞", "招辞"}, {"渭城朝雨", "渭城招雨"}, {"万重山", "万虫山"}, {"重阳", "虫阳"},
+    {"没在", "莫在"}, {"没马蹄", "莫马蹄"}, {"单于", "蝉于"}, {"轻骑", "轻记"},
+    {"不相识", "不相石"}, {"不识君", "不石君"}, {"怕得", "怕德"}, {"报得", "报德"}, {"能得", "能德"},
+    {"藉秋风", "借秋风"}, {"密密缝", "密密逢"}, {"不胜簪", "不升簪"}, {"莓苔", "莓台"},
+    // In the titles and poets' names (què, zhài, sài, dé, qiáo, yìng).
+    {"鹳鹊", "鹳雀"}, {"鹿柴", "鹿寨"}, {"塞下曲", "赛下曲"}, {"出塞", "出赛"}, {"赋得", "赋德"},
+    {"李峤", "李乔"}, {"韦应物", "韦映物"},
+    // In the riddles and their answers (zhǎng, shǔ, bēi, shuài, liǎo).
+    {"长鼻子", "掌鼻子"}, {"往上长", "往上掌"}, {"长大没尾巴", "掌大没尾巴"}, {"数不清", "鼠不清"},
+    {"背着", "杯着"}, {"率兵", "帅兵"}, {"知了", "知瞭"},
+};
+// clang-format on
 
 std::string upper(std::string name)
 {
@@ -26,6 +47,13 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string spoken(std::string text)
+{
+    for (const auto& [written, said] : kSpokenAs)
+        text = replaced(text, written, said);
     return text;
 }
 
@@ -43,7 +71,7 @@ std::string recitation(const Poem& poem)
     for (const auto& [ascii, wide] : {std::pair{",", "，"}, {".", "。"}, {"?", "？"}, {"!", "！"}})
         lines = replaced(lines, ascii, wide);
     lines = replaced(lines, "/", " ");
-    return std::string(kRecitingPace) + spokenTitle(poem.title) + "。" + poem.poet + "。 " + lines;
+    return std::string(kRecitingPace) + spoken(spokenTitle(poem.title) + "。" + poem.poet + "。 " + lines);
 }
 
 // A riddle read aloud: the dash and brackets before its hint become pauses.
@@ -52,7 +80,7 @@ std::string spokenRiddle(const Riddle& riddle)
     std::string text = riddle.text;
     for (const char* mark : {"-", "(", ")"})
         text = replaced(text, mark, "，");
-    return text;
+    return spoken(text);
 }
 
 std::string declareLesson(content::Manifest& m, const char* className, const std::string& start)
@@ -83,7 +111,7 @@ void addCaiMiYu(content::Manifest& m)
     for (int n = 1; n <= kRiddles; ++n) {
         const Riddle& riddle = *RiddleOf(n);
         m.sound(folder, RiddleSound(n), spokenRiddle(riddle));
-        m.sound(folder, "b" + RiddleSound(n), riddle.answer);
+        m.sound(folder, "b" + RiddleSound(n), spoken(riddle.answer));
         content::Picture& answer = m.picture(upper(RiddleAnswerPicture(n)), 150, 150, "riddle_answer");
         answer.emoji = riddle.emoji;
         answer.param = riddle.drawing;
