@@ -116,17 +116,11 @@ void TFM_CaiMiYu::ShowRiddleAnswer()
 
 void TFM_CaiMiYu::PageClick(bool forward)
 {
-    frame::Guarded([this, forward] {
-        if (forward)
-            pages_.StepNext();
-        else
-            pages_.StepPrevious();
-        pages_.Redraw();
-        if (forward)
-            pages_.PlayNextSound();
-        else
-            pages_.PlayPreviousSound();
-        ui_.text->clear();
-        ShowQuestionPicture();
-    });
+    if (forward)
+        pages_.NextPageClick();
+    else
+        pages_.PreviousPageClick();
+    // A new page has no current riddle: its text goes, the question is back.
+    ui_.text->clear();
+    ShowQuestionPicture();
 }

@@ -1,12 +1,11 @@
 // The riddles screen as a kid meets it: the first page, the page walk with
 // the keys' states, every riddle read and shown, the answer step from every
-// state of the current sound with its ordered sounds and pause, a missing
-// answer picture, and a visit through the menu's launcher.
+// state of the current sound with its ordered sounds and pause, and a
+// missing answer picture.
 #include "lessons/soundboards/caimiyu_tables.h"
 #include "lessons/soundboards/form_CaiMiYu.h"
 #include "platform/widgets.h"
 #include "tests/poems/poems_harness.h"
-#include "tests/support/launch_driver.h"
 
 #include <QFontMetrics>
 
@@ -283,27 +282,6 @@ TEST(CaiMiYuMissingPicture, EndsTheAnswerStepBeforeTheLeadIn)
     ASSERT_TRUE(f.click("Image9"));
     EXPECT_EQ(f.screen->CurrentSoundAlias, "b001");
     EXPECT_NE(f.answerShown(), "none");
-}
-
-TEST(CaiMiYuLaunch, OpensFromTheMenuInItsNormalStateAndGoesBack)
-{
-    soundboards::RegisterPoemAndRiddleLessons();
-    testing_support::RecordingPlatform rec;
-    testing_support::MediaFixture media(rec);
-    TMainForm menu;
-    menu.Create();
-    rec.clear();
-    bool maximised = true;
-    std::string caption;
-    EXPECT_TRUE(testing_support::VisitFromMenu(menu, "TFM_CaiMiYu", [&](frame::LessonScreen& open) {
-        maximised = open.windowState().testFlag(Qt::WindowMaximized);
-        caption = testing_support::TextOf(&open, "btn_1");
-    }));
-    EXPECT_FALSE(maximised);
-    EXPECT_EQ(caption, "谜语1");
-    EXPECT_EQ(frame::FormVariable("TFM_CaiMiYu"), nullptr);
-    EXPECT_EQ(rec.log, Steps({testing_support::PlaySteps(media.programFolder() + "guess/", "st"), StopSteps("st"),
-                              testing_support::BackToMenuSteps(media.programFolder())}));
 }
 
 }  // namespace

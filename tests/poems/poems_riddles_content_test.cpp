@@ -112,19 +112,25 @@ void Save(QWidget* screen, const QString& name)
     }
 }
 
+// Opens a lesson shown, each of its layout's pictures present.
+std::unique_ptr<frame::LessonScreen> OpenShown(const char* className, std::initializer_list<const char*> images)
+{
+    soundboards::RegisterPoemAndRiddleLessons();
+    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(className))());
+    screen->Create();
+    screen->show();
+    for (const char* image : images) {
+        auto* img = testing_support::FindAs<platform::TImage>(screen.get(), image);
+        EXPECT_TRUE(img && img->hasPicture()) << className << " " << image;
+    }
+    return screen;
+}
+
 TEST(PoemsRiddlesRender, TangshiWithTheLongestPoemShown)
 {
     testing_support::RecordingPlatform rec;
     testing_support::MediaFixture media{rec};
-    soundboards::RegisterPoemAndRiddleLessons();
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson("TFM_tangshi"))());
-    screen->Create();
-    screen->show();
-    for (const char* image : {"Image1", "Image2", "img_a1", "img_d2", "Image_next", "Image_back"}) {
-        auto* img = testing_support::FindAs<platform::TImage>(screen.get(), image);
-        ASSERT_NE(img, nullptr) << image;
-        EXPECT_TRUE(img->hasPicture()) << image;
-    }
+    auto screen = OpenShown("TFM_tangshi", {"Image1", "Image2", "img_a1", "img_d2", "Image_next", "Image_back"});
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_a1"));
     Save(screen.get(), "TFM_tangshi.png");
     for (int page = 0; page < 8; ++page)
@@ -138,15 +144,7 @@ TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
 {
     testing_support::RecordingPlatform rec;
     testing_support::MediaFixture media{rec};
-    soundboards::RegisterPoemAndRiddleLessons();
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson("TFM_CaiMiYu"))());
-    screen->Create();
-    screen->show();
-    for (const char* image : {"Image1", "Image2", "Image8", "Image9", "img_tile1", "Image_back"}) {
-        auto* img = testing_support::FindAs<platform::TImage>(screen.get(), image);
-        ASSERT_NE(img, nullptr) << image;
-        EXPECT_TRUE(img->hasPicture()) << image;
-    }
+    auto screen = OpenShown("TFM_CaiMiYu", {"Image1", "Image2", "Image8", "Image9", "img_tile1", "Image_back"});
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_1"));
     Save(screen.get(), "TFM_CaiMiYu.png");
     ASSERT_TRUE(testing_support::Click(screen.get(), "Image2"));

@@ -1,12 +1,11 @@
 // The Tang poems screen as a kid meets it: the first page, the page walk
 // with the keys' states, every title button of every page reciting its poem
-// and filling the reading box, paging over a shown poem, the box's look, and
-// a visit through the menu's launcher.
+// and filling the reading box, paging over a shown poem, and the reading
+// box's look.
 #include "lessons/soundboards/form_Tangshi.h"
 #include "lessons/soundboards/tangshi_tables.h"
 #include "platform/widgets.h"
 #include "tests/poems/poems_harness.h"
-#include "tests/support/launch_driver.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -208,28 +207,6 @@ TEST_F(Tangshi, TheLongestPoemShowsAllItsLines)
     QApplication::processEvents();
     EXPECT_EQ(box->pixelSize(), 21);
     EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
-}
-
-TEST(TangshiLaunch, OpensFromTheMenuMaximisedAndGoesBack)
-{
-    soundboards::RegisterPoemAndRiddleLessons();
-    testing_support::RecordingPlatform rec;
-    testing_support::MediaFixture media(rec);
-    TMainForm menu;
-    menu.Create();
-    rec.clear();
-    bool maximised = false;
-    std::string firstTitle;
-    EXPECT_TRUE(testing_support::VisitFromMenu(menu, "TFM_tangshi", [&](frame::LessonScreen& open) {
-        maximised = open.windowState().testFlag(Qt::WindowMaximized);
-        firstTitle = testing_support::TextOf(&open, "btn_a1");
-    }));
-    EXPECT_TRUE(maximised);
-    EXPECT_EQ(firstTitle, "登鹳鹊楼");
-    EXPECT_EQ(frame::FormVariable("TFM_tangshi"), nullptr);
-    const std::string folder = media.programFolder() + "tangshi/";
-    EXPECT_EQ(rec.log, Steps({testing_support::PlaySteps(folder, "st"), StopSteps("st"),
-                              testing_support::BackToMenuSteps(media.programFolder())}));
 }
 
 }  // namespace
