@@ -1,6 +1,5 @@
 #include "lessons/soundboards/form_Tangshi.h"
 
-#include "lesson_frame/guarded.h"
 #include "lessons/soundboards/tangshi_tables.h"
 #include "ui_soundboards_tangshi.h"
 
