@@ -1,0 +1,35 @@
+// The riddles lesson's constant data: 30 riddles on six pages of five, each
+// with its answer word and how its answer picture shows the answer.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace soundboards {
+
+constexpr int kRiddlePages = 6;
+constexpr int kRiddleSlots = 5;
+constexpr int kRiddles = kRiddlePages * kRiddleSlots;
+
+struct Riddle {
+    const char* text;     // shown in lb2 and read aloud, hint included
+    const char* answer;   // the answer word ("b" + N) and the picture's caption
+    const char* emoji = "";    // the answer picture's emoji, or empty for a drawing
+    const char* drawing = "";  // the drawing's name where no emoji shows the answer
+};
+
+// By riddle number minus one.
+extern const std::array<Riddle, kRiddles> kRiddleTable;
+
+// Riddle number n (1 to 30) of a page's slot: 5 x page + slot + 1.
+int RiddleNumber(int page, int slot);
+// Its three-digit form N, the riddle's sound ("003").
+std::string RiddleSound(int n);
+// Its button caption ("谜语3").
+std::string RiddleCaption(int n);
+// Its answer picture resource ("cmy003").
+std::string RiddleAnswerPicture(int n);
+// The riddle of number n; nullptr outside 1 to 30.
+const Riddle* RiddleOf(int n);
+
+}  // namespace soundboards
