@@ -356,10 +356,8 @@ TEST_F(Password, ShortOrWrongCodeSaysNoAfterAPauseAndClearsWhatWasTyped)
         type(keys);
         rec.clear();
         type("=");
-        const std::string before = "a" + Key3(ExpectedOrder(31u)[0]);
         EXPECT_EQ(rec.log, Steps({StopSteps(keys.size() == 6 ? SoundOf(keys[5]) : SoundOf(keys[2])), play("enter"),
                                   {SleepLine(1000)}, StopSteps("enter"), play("no")}));
-        (void)before;
         EXPECT_EQ(typed(), "");
         EXPECT_FALSE(shown("img_enter"));
         EXPECT_EQ(text("lb1"), code) << "the code stays";

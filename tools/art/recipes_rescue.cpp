@@ -42,9 +42,15 @@ ART_RECIPE(closeup)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF part(f[0].toDouble() * kSide, f[1].toDouble() * kSide, f[2].toDouble() * kSide, f[2].toDouble() * kSide);
     p.drawImage(canvasRect(canvas), big, part);
+    // White outside the rounded window and a white rim along it.
+    QPainterPath outside;
+    outside.addRect(canvasRect(canvas));
+    QPainterPath window;
+    window.addRoundedRect(canvasRect(canvas).adjusted(2, 2, -2, -2), 10, 10);
+    p.fillPath(outside.subtracted(window), Qt::white);
     p.setPen(QPen(Qt::white, 4));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(canvasRect(canvas).adjusted(2, 2, -2, -2), 10, 10);
+    p.drawPath(window);
 }
 
 // The animal behind the bars of a cage (param "bars") or under a net ("net").
@@ -162,7 +168,7 @@ ART_RECIPE(hand)
         art::drawEmoji(lp, canvasRect(canvas).adjusted(2, 2, -2, -2), spec.emoji);
         lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         QColor tint = art::colourOr(spec.colour, QColor(224, 32, 32));
-        tint.setAlpha(150);
+        tint.setAlpha(190);
         lp.fillRect(layer.rect(), tint);
     }
     QPainter p(&canvas);
