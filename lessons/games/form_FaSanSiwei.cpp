@@ -1,3 +1,4 @@
+// The imagine-the-animal screen: the group draw, the answer check and "下一组".
 #include "lessons/games/form_FaSanSiwei.h"
 
 #include "lesson_frame/random_draws.h"

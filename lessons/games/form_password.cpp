@@ -1,3 +1,5 @@
+// The rescue-game screen: codes, typing, the check, the turns and the
+// trapped-animal files read from the media folder.
 #include "lessons/games/form_password.h"
 
 #include "lesson_frame/random_draws.h"

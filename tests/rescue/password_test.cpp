@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 
 using namespace rescue_test;
@@ -473,6 +474,48 @@ TEST_F(Password, AMissingOrCorruptTrappedPictureEndsThatTurnsLoadAtTheFile)
         EXPECT_EQ(colourOf("img_help"), trappedShown(order[2]));
         EXPECT_EQ(game().RescueAnimal, std::to_string(order[2]));
     }
+}
+
+TEST_F(Password, TrappedPicturesWithSpoiledBytesNeverCrashTheTurn)
+{
+    QByteArray good;
+    {
+        QImage img(240, 176, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        good = platform::encodeBmp24(img);
+    }
+    openWith(21u);
+    start();
+    std::mt19937 random(2026);
+    Warnings warnings;
+    size_t failed = 0;
+    for (int round = 0; round < 150; ++round) {
+        // Every file a good BMP with a few bytes of its header and rows spoiled.
+        for (int n = 1; n <= 10; ++n) {
+            QByteArray bytes = good;
+            for (int k = 0; k < 4; ++k) {
+                const auto at = static_cast<qsizetype>(random() % (k < 2 ? 54u : static_cast<unsigned>(bytes.size())));
+                bytes[at] = static_cast<char>(random() & 0xFF);
+            }
+            if (random() % 4 == 0)
+                bytes.truncate(static_cast<qsizetype>(random() % static_cast<unsigned>(bytes.size())));
+            writeFile(trappedFile(n), bytes);
+        }
+        const std::string before = game().RescueAnimal;
+        const std::string shownBefore = colourOf("img_help");
+        rec.clear();
+        ASSERT_TRUE(click("SpeedButton1")) << "round " << round;
+        const bool loaded = rec.log.size() > 9;  // an animal sound after "n_g" and the pauses
+        if (!loaded) {
+            ++failed;
+            EXPECT_EQ(game().RescueAnimal, before) << "round " << round;
+            EXPECT_EQ(colourOf("img_help"), shownBefore) << "round " << round;
+        } else {
+            EXPECT_TRUE(image("img_help")->hasPicture()) << "round " << round;
+        }
+    }
+    EXPECT_EQ(warnings.lines.size(), failed) << "one line for each turn that could not load";
+    EXPECT_GT(failed, 0u);
 }
 
 TEST_F(Password, AMissingFirstPictureLeavesTheTurnWithoutAnAnimal)
