@@ -90,7 +90,9 @@ ART_RECIPE(trapped)
     }
 }
 
-// The animal free and happy: sky, sun, a green hill and hearts.
+// The animal free and happy: sky, sun, a green hill and hearts. The screen
+// shows it in a frame lower than it is tall, so all that matters lies in the
+// middle rows.
 ART_RECIPE(freed)
 {
     const QRectF all = canvasRect(canvas);
@@ -102,14 +104,14 @@ ART_RECIPE(freed)
     p.fillRect(all, sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 214, 60));
-    p.drawEllipse(QPointF(all.width() * 0.85, all.height() * 0.14), all.width() * 0.1, all.width() * 0.1);
+    p.drawEllipse(QPointF(all.width() * 0.85, all.height() * 0.27), all.width() * 0.09, all.width() * 0.09);
     p.setBrush(QColor(110, 200, 90));
     p.drawEllipse(QRectF(-all.width() * 0.2, all.height() * 0.72, all.width() * 1.4, all.height() * 0.6));
     const double s = all.height() * 0.66;
     art::drawEmoji(p, QRectF(all.center().x() - s / 2, all.height() * 0.2, s, s), spec.emoji);
     const double h = all.width() * 0.14;
-    art::drawEmoji(p, QRectF(all.width() * 0.04, all.height() * 0.05, h, h), "💖");
-    art::drawEmoji(p, QRectF(all.width() * 0.6, all.height() * 0.04, h * 0.8, h * 0.8), "✨");
+    art::drawEmoji(p, QRectF(all.width() * 0.05, all.height() * 0.18, h, h), "💖");
+    art::drawEmoji(p, QRectF(all.width() * 0.62, all.height() * 0.17, h * 0.8, h * 0.8), "✨");
 }
 
 // A key of the keyboard: its top face in `colour` on a rim of `background`.
