@@ -13,8 +13,10 @@ namespace content {
 
 enum class Format { Bmp, Gif, Jpeg };
 // Picture resources are shown as pictures; raw data resources are read as a
-// stream by the screen (the clock faces).
-enum class Storage { Picture, RawData };
+// stream by the screen (the clock faces); a media file is not embedded but
+// written into a media folder, for the one screen that reads pictures from
+// disk (the rescue game's trapped animals).
+enum class Storage { Picture, RawData, MediaFile };
 
 struct Picture {
     std::string name;  // resource name, upper case ("MAINFORMT001"); picture() upper-cases it
@@ -29,6 +31,7 @@ struct Picture {
     uint32_t colour = 0;     // main colour 0xRRGGBB, where the recipe uses one
     uint32_t background = 0; // background colour 0xRRGGBB, where the recipe uses one
     std::string param;       // recipe parameter ("3" for three o'clock, "triangle", ...)
+    std::string folder;      // MediaFile only: the media folder literal ("password\\"); the file is the name in lower case
 };
 
 enum class Voice {

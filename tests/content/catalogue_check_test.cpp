@@ -85,6 +85,8 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
 {
     for (const content::Picture& spec : plan().pictures) {
         SCOPED_TRACE(gen::describe(spec));
+        if (spec.storage == content::Storage::MediaFile)
+            continue;  // a file in a media folder, checked below
         QByteArray bytes;
         try {
             if (spec.storage == content::Storage::RawData)
@@ -116,6 +118,24 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
             break;
         case content::Format::Gif: EXPECT_TRUE(data.startsWith("GIF89a") || data.startsWith("GIF87a")); break;
         case content::Format::Jpeg: EXPECT_TRUE(data.startsWith("\xFF\xD8\xFF")); break;
+        }
+    }
+}
+
+TEST(ContentCatalogue, EveryDeclaredMediaFilePictureIsInItsFolderAtItsSize)
+{
+    for (const content::Picture& spec : plan().pictures) {
+        if (spec.storage != content::Storage::MediaFile)
+            continue;
+        SCOPED_TRACE(gen::describe(spec));
+        const std::string path = programFolder() + gen::mediaPicturePath(spec);
+        const std::string bytes = readFile(path);
+        ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
+        EXPECT_EQ(platform::decodePicture(QByteArray::fromStdString(bytes)).size(), QSize(spec.width, spec.height));
+        if (spec.format == content::Format::Bmp && !isOverride(spec.name)) {
+            ASSERT_GT(bytes.size(), 30u);
+            EXPECT_EQ(bytes.compare(0, 2, "BM"), 0);
+            EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "a BMP must have 24 bits per pixel";
         }
     }
 }

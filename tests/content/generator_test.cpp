@@ -121,6 +121,48 @@ TEST_F(GeneratorTest, WhatIsNoLongerDeclaredIsRemoved)
     EXPECT_TRUE(fs::exists(pictureFile("ONE.bmp")));
 }
 
+TEST_F(GeneratorTest, AMediaFilePictureIsWrittenIntoItsFolderAndNotEmbedded)
+{
+    content::Picture trapped = solid("A001", 0x336699);
+    trapped.storage = content::Storage::MediaFile;
+    trapped.folder = "password\\";
+    plan = gen::makePlan({{plan.pictures[0], trapped}, {sound("n", "下一页")}, {}});
+    const fs::path file = fs::path(root("bin")) / "password" / "a001.bmp";
+
+    EXPECT_EQ(run().picturesMade, 2);
+    const QImage drawn = QImage::fromData(QByteArray::fromStdString(readFile(file)), "BMP");
+    EXPECT_EQ(drawn.size(), QSize(20, 10));
+    EXPECT_EQ(drawn.pixel(5, 5), qRgb(0x33, 0x66, 0x99));
+    EXPECT_FALSE(fs::exists(pictureFile("A001.bmp")));
+    EXPECT_EQ(readFile(options.pictureDir + "/content.qrc").find("A001"), std::string::npos) << "not packed";
+
+    fs::remove(file);  // deleted by hand: made again
+    EXPECT_EQ(run().picturesMade, 1);
+    EXPECT_TRUE(fs::exists(file));
+
+    // Real content for it lies below the real pictures, in its folder path.
+    QImage real(20, 10, QImage::Format_RGB32);
+    real.fill(Qt::magenta);
+    fs::create_directories(root("resources") + "/pictures/password");
+    real.save(QString::fromStdString(root("resources") + "/pictures/password/A001.bmp"));
+    EXPECT_EQ(run().picturesMade, 1);
+    EXPECT_EQ(QImage(QString::fromStdString(file.string())).pixel(5, 5), QColor(Qt::magenta).rgb());
+
+    plan.pictures.pop_back();
+    EXPECT_EQ(run().removed, 1);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(GeneratorTest, AMediaFilePictureNeedsAMediaFolder)
+{
+    content::Picture trapped = solid("A001", 0x336699);
+    trapped.storage = content::Storage::MediaFile;
+    for (const char* folder : {"", "Password\\", "\\password\\", "password"}) {
+        trapped.folder = folder;
+        EXPECT_THROW(gen::makePlan({{trapped}, {}, {}}), gen::ContentError) << folder;
+    }
+}
+
 TEST_F(GeneratorTest, RealContentUnderResourcesReplacesTheGenerated)
 {
     run();

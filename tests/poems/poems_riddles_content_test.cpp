@@ -1,7 +1,7 @@
 // The two lessons' content declarations cover every sound and picture the
 // screens can ask for, at their sizes; with the program's own pictures the
 // screens are rendered, a long poem and a riddle's answer shown (saved as
-// PNG where QH_RENDER_DIR names a folder).
+// PNG where QH_SHOTS_DIR names a folder).
 #include "lessons/soundboards/caimiyu_tables.h"
 #include "lessons/soundboards/tangshi_tables.h"
 #include "platform/widgets.h"
@@ -102,11 +102,9 @@ TEST(PoemsRiddlesContent, EveryPictureTheScreensShowIsDeclaredAtItsSize)
     EXPECT_EQ(d.pictures.at("CMY030").text, "香蕉");
 }
 
-#ifdef QH_HAVE_CONTENT
-
 void Save(QWidget* screen, const QString& name)
 {
-    const QString dir = qEnvironmentVariable("QH_RENDER_DIR");
+    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
     if (!dir.isEmpty()) {
         EXPECT_TRUE(screen->grab().save(QDir(dir).filePath(name)));
     }
@@ -163,12 +161,11 @@ TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
         p.drawImage((n - 1) % 10 * 150, (n - 1) / 10 * 150,
                     platform::loadPictureResource(soundboards::RiddleAnswerPicture(n)).image());
     p.end();
-    const QString dir = qEnvironmentVariable("QH_RENDER_DIR");
+    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
     if (!dir.isEmpty()) {
         EXPECT_TRUE(sheet.save(QDir(dir).filePath("CMY_answers.png")));
     }
 }
 
-#endif
 
 }  // namespace

@@ -181,20 +181,26 @@ Report generate(const Plan& plan, const Options& o)
 
     for (const content::Picture& spec : plan.pictures) {
         const bool raw = spec.storage == content::Storage::RawData;
+        // A media file goes beside the sounds of its folder, under its own
+        // name, and is not packed; real content for it lies in the same
+        // folder path below the real pictures.
+        const bool file = spec.storage == content::Storage::MediaFile;
         const fs::path folder = pictureRoot / (raw ? "rcdata" : "pictures");
+        const fs::path realFolder = overrides / "pictures" / (file ? folderPath(spec.folder) : "");
         const auto real = o.overrideRoot.empty()
                               ? std::nullopt
-                              : findOverride(overrides / "pictures", spec.name, kPictureOverrideExtensions, true);
+                              : findOverride(realFolder, spec.name, kPictureOverrideExtensions, true);
         Task t;
-        t.key = "P " + spec.name;
+        t.key = file ? "F " + mediaPicturePath(spec) : "P " + spec.name;
+        const fs::path mediaFile = fs::path(o.soundRoot) / mediaPicturePath(spec);
         if (real) {
             checkPictureOverride(spec, *real);
             const std::string bytes = readFile(*real);
-            t.output = folder / (spec.name + lower(real->extension().string()));
+            t.output = file ? mediaFile : folder / (spec.name + lower(real->extension().string()));
             t.hash = sha1("real|" + specText(spec) + "|" + sha1(bytes));
             t.make = [out = t.output, bytes] { writeAtomically(out, bytes); };
         } else {
-            t.output = folder / (spec.name + "." + extensionOf(spec.format));
+            t.output = file ? mediaFile : folder / (spec.name + "." + extensionOf(spec.format));
             t.hash = sha1(o.artVersion + "|" + specText(spec));
             t.make = [out = t.output, spec] {
                 // One picture at a time: text and emoji drawn from several
@@ -206,7 +212,8 @@ Report generate(const Plan& plan, const Options& o)
                 writeAtomically(out, bytes.toStdString());
             };
         }
-        pictureFiles.insert(t.output);
+        if (!file)
+            pictureFiles.insert(t.output);
         tasks.push_back(std::move(t));
     }
     const size_t pictureCount = tasks.size();

@@ -36,6 +36,17 @@ const char* voiceName(content::Voice v)
     return "?";
 }
 
+// A media folder literal: lower-case names, each ending in a backslash.
+bool validFolder(const std::string& folder)
+{
+    bool ok = folder.size() > 1 && folder.back() == '\\' && folder.front() != '\\';
+    for (char c : folder)
+        ok = ok && (isNameChar(c, false) || c == '\\');
+    return ok && folder.find("\\\\") == std::string::npos;
+}
+
+constexpr const char* kFolderRule = "the folder must be lower-case names each ending in a backslash (\"pinyin\\yunmu\\\")";
+
 void checkPicture(const content::Picture& p, std::vector<std::string>& errors)
 {
     const auto bad = [&](const std::string& why) { errors.push_back(describe(p) + ": " + why); };
@@ -45,6 +56,8 @@ void checkPicture(const content::Picture& p, std::vector<std::string>& errors)
         bad("the size must be between 1 and " + std::to_string(kMaxSide) + " on each side");
     if (!art::findRecipe(p.recipe))
         bad("unknown recipe \"" + p.recipe + "\"");
+    if (p.storage == content::Storage::MediaFile && !validFolder(p.folder))
+        bad(kFolderRule);
 }
 
 void checkSound(const content::Sound& s, std::vector<std::string>& errors)
@@ -52,11 +65,8 @@ void checkSound(const content::Sound& s, std::vector<std::string>& errors)
     const auto bad = [&](const std::string& why) { errors.push_back(describe(s) + ": " + why); };
     if (!validName(s.name, false))
         bad("the sound name must be lower-case letters, digits and \"_\"");
-    bool folderOk = s.folder.size() > 1 && s.folder.back() == '\\' && s.folder.front() != '\\';
-    for (char c : s.folder)
-        folderOk = folderOk && (isNameChar(c, false) || c == '\\');
-    if (!folderOk || s.folder.find("\\\\") != std::string::npos)
-        bad("the folder must be lower-case names each ending in a backslash (\"pinyin\\yunmu\\\")");
+    if (!validFolder(s.folder))
+        bad(kFolderRule);
     if (s.say.empty() && s.voice != content::Voice::Cheer)
         bad("nothing to say");
 }
@@ -82,6 +92,8 @@ std::string specText(const content::Picture& p)
     out << platform::UpperCase(p.name) << '|' << p.width << 'x' << p.height << '|' << extensionOf(p.format) << '|'
         << (p.storage == content::Storage::RawData ? "rcdata" : "picture") << '|' << p.recipe << '|' << p.emoji << '|'
         << p.text << '|' << std::hex << p.colour << '|' << p.background << '|' << p.param;
+    if (p.storage == content::Storage::MediaFile)
+        out << "|file " << mediaPicturePath(p);
     return out.str();
 }
 
@@ -98,6 +110,14 @@ std::string folderPath(const std::string& literal)
 std::string soundPath(const content::Sound& s)
 {
     return folderPath(s.folder) + s.name + ".dat";
+}
+
+std::string mediaPicturePath(const content::Picture& p)
+{
+    std::string name = p.name;
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folderPath(p.folder) + name + "." + extensionOf(p.format);
 }
 
 const char* extensionOf(content::Format f)
@@ -117,7 +137,9 @@ Plan makePlan(const content::Manifest& manifest)
     for (content::Picture p : manifest.pictures) {
         checkPicture(p, errors);
         p.name = platform::UpperCase(p.name);
-        const auto [it, fresh] = pictures.emplace(p.name, p);
+        // A media file is named by its place, so it never meets a resource of the same name.
+        const std::string key = p.storage == content::Storage::MediaFile ? "file " + mediaPicturePath(p) : p.name;
+        const auto [it, fresh] = pictures.emplace(key, p);
         if (!fresh && specText(it->second) != specText(p))
             errors.push_back(describe(p) + ": declared twice in different ways:\n    " + specText(it->second) +
                              "\n    " + specText(p));

@@ -36,6 +36,8 @@ std::string specText(const content::Sound& s);
 std::string folderPath(const std::string& literal);
 // Where a sound lives below the program folder: "pinyin/yunmu/001.dat".
 std::string soundPath(const content::Sound& s);
+// Where a media-file picture lives below the program folder: "password/a001.bmp".
+std::string mediaPicturePath(const content::Picture& p);
 // File extension of a format: "bmp", "gif", "jpg".
 const char* extensionOf(content::Format f);
 

@@ -1,0 +1,308 @@
+// The rescue-game screen: codes, typing, the check, the turns and the
+// trapped-animal files read from the media folder.
+#include "lessons/games/form_password.h"
+
+#include "lesson_frame/random_draws.h"
+#include "lessons/games/game_guarded_step.h"
+#include "lessons/games/game_vocabulary.h"
+#include "platform/random.h"
+
+#include "ui_games_password.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <cstdlib>
+
+namespace {
+
+template <class T>
+T* child(QWidget* screen, const std::string& name)
+{
+    return screen->findChild<T*>(QString::fromStdString(name));
+}
+
+// A trapped animal's picture is a few hundred kilobytes; anything far larger
+// is not one of them and is not read.
+constexpr qint64 kMaxTrappedPictureBytes = 16 * 1024 * 1024;
+
+// An uncompressed BMP whose pixel rows run past the end of the data: the
+// reader would fill the missing rows with whatever the memory held.
+bool bmpCutShort(const QByteArray& data)
+{
+    if (!data.startsWith("BM") || data.size() < 54)
+        return false;  // not a BMP, or too short for one: the decoder refuses it
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+    if (u32(14) < 40)
+        return false;  // the old small header: left to the decoder
+    const qint64 width = qFromLittleEndian<qint32>(data.constData() + 18);
+    const qint64 height = qFromLittleEndian<qint32>(data.constData() + 22);
+    const quint64 bits = qFromLittleEndian<quint16>(data.constData() + 28);
+    const quint32 compression = u32(30);
+    if (compression != 0 && compression != 3)
+        return false;  // run-length data: left to the decoder
+    const quint64 stride = (static_cast<quint64>(std::abs(width)) * bits + 31) / 32 * 4;
+    return static_cast<quint64>(u32(10)) + stride * static_cast<quint64>(std::abs(height)) >
+           static_cast<quint64>(data.size());
+}
+
+// Reads a trapped animal's picture file. Only a regular file of picture size
+// is read: a folder, a pipe or a device under that name would block or
+// mislead the reader. Throws when the file cannot serve.
+platform::Picture loadTrappedPicture(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    const QFileInfo info(file);
+    if (!info.isFile())
+        throw platform::EInvalidGraphic("no picture file " + path);
+    if (info.size() > kMaxTrappedPictureBytes)
+        throw platform::EInvalidGraphic("too large for a picture: " + path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::EInvalidGraphic("cannot read " + path);
+    const QByteArray data = file.read(kMaxTrappedPictureBytes + 1);
+    if (bmpCutShort(data))
+        throw platform::EInvalidGraphic("picture cut short: " + path);
+    return platform::decodePicture(data);
+}
+
+// The key of animal text n, or an error that ends the step.
+const char* rescueKeyOf(const std::string& n)
+{
+    const int index = games::RescueAnimalIndex(n);
+    if (index == 0)
+        throw std::out_of_range("no animal \"" + n + "\"");
+    return games::RescueKeyTable[static_cast<size_t>(index)];
+}
+
+}  // namespace
+
+namespace games {
+
+std::string DrawRescueCode(const std::function<int(int)>& random)
+{
+    const int n = random(kRescueCodeLength + 1);
+    std::string code;
+    for (int i = n; i >= 1; --i)
+        code += static_cast<char>('0' + i);
+    const size_t wanted = static_cast<size_t>(kRescueCodeLength - n);
+    if (wanted == 0)
+        return code;
+    std::string letters;
+    const auto drawLetter = [&] {
+        const int x = random(27);
+        if (x >= 1 && x <= 26)
+            letters += static_cast<char>('A' + x - 1);
+    };
+    for (int d = 0; d < 26; ++d)
+        drawLetter();
+    // 26 draws fall short only when more than 20 of them are 0; the code is
+    // still six characters long.
+    while (letters.size() < wanted)
+        drawLetter();
+    return code + letters.substr(0, wanted);
+}
+
+std::string RescuePictureFile(const std::string& mediaFolder, const std::string& key)
+{
+    return mediaFolder + "/a" + key + ".bmp";
+}
+
+}  // namespace games
+
+TFM_Password::TFM_Password() : LessonScreen(frame::ScreenSettings("TFM_Password"))
+{
+    Ui::TFM_Password().setupUi(this);
+    for (size_t i = 0; i < slots_.size(); ++i)
+        slots_[i] = child<platform::TLabel>(this, "lbb" + std::to_string(i + 1));
+    code_ = child<platform::TLabel>(this, "lb1");
+    help_ = child<platform::TImage>(this, "img_help");
+    start_ = child<platform::TImage>(this, "img_start");
+    startHand_ = child<platform::TImage>(this, "img_start_shou");
+    enterHand_ = child<platform::TImage>(this, "img_enter");
+    nextHand_ = child<platform::TImage>(this, "img_next");
+    for (const games::RescueKey& key : games::kRescueKeys)
+        frame::OnClick(child<platform::TSpeedButton>(this, key.button), [this, &key] { KeyClick(key); });
+    frame::OnClick(start_, [this] { StartClick(); });
+    frame::OnClick(child<platform::TSpeedButton>(this, "SpeedButton2"), [this] { BackspaceClick(); });
+    frame::OnClick(child<platform::TSpeedButton>(this, "btnEnter"), [this] { EnterClick(); });
+    frame::OnClick(child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { NextGroupClick(); });
+    frame::OnClick(child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+}
+
+void TFM_Password::FormCreate()
+{
+    RescueTurn = 0;
+    nextHand_->hide();
+    RescueDone = 0;
+    SetMediaFolder();
+    ClearCodeSlots();
+    NewRescueCode();
+    LoadKeyboardSkin();
+    PlayLessonSound("st");
+}
+
+bool TFM_Password::StartShown() const
+{
+    return !start_->isHidden();
+}
+
+void TFM_Password::NewRescueCode()
+{
+    platform::Randomize();
+    code_->setText(QString());
+    code_->setText(QString::fromStdString(games::DrawRescueCode(platform::Random)));
+}
+
+void TFM_Password::LoadKeyboardSkin()
+{
+    games::GuardedStep(*this, "the keyboard skin", [this] {
+        const platform::Picture face = platform::loadPictureResource(games::kRescueKeyFace);
+        for (const games::RescueKey& key : games::kRescueKeys)
+            child<platform::TImage>(this, key.face)->setPicture(face);
+        LoadNamedPicture(child<platform::TImage>(this, "img_back_H"), games::kRescueBackFace);
+        LoadNamedPicture(child<platform::TImage>(this, "img_back_enter"), games::kRescueEnterFace);
+    });
+}
+
+void TFM_Password::EnterCodeChar(const std::string& c)
+{
+    if (StartShown())
+        return;
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i]->isHidden())
+            continue;
+        slots_[i]->setText(QString::fromStdString(c));
+        slots_[i]->show();
+        if (i + 1 == slots_.size())
+            enterHand_->show();
+        return;
+    }
+    // All six are filled: the character is dropped.
+}
+
+void TFM_Password::DeleteCodeChar()
+{
+    for (size_t i = slots_.size(); i-- > 0;) {
+        if (slots_[i]->isHidden() || slots_[i]->text().isEmpty())
+            continue;
+        slots_[i]->hide();
+        slots_[i]->setText(QString());
+        if (i + 1 == slots_.size())
+            enterHand_->hide();
+        return;
+    }
+}
+
+void TFM_Password::ClearCodeSlots()
+{
+    for (platform::TLabel* slot : slots_) {
+        slot->setText(QString());
+        slot->hide();
+    }
+    enterHand_->hide();
+}
+
+void TFM_Password::CheckRescueCode()
+{
+    games::GuardedStep(*this, "the code check", [this] {
+        RescueDone = 0;
+        std::string typed;
+        for (platform::TLabel* slot : slots_)
+            typed += slot->text().toStdString();
+        const bool allTyped =
+            std::none_of(slots_.begin(), slots_.end(), [](platform::TLabel* slot) { return slot->text().isEmpty(); });
+        if (!allTyped)
+            typed.clear();
+        const std::string code = code_->text().toStdString();
+        if (!typed.empty() && typed == code) {
+            help_->clearPicture();
+            help_->repaint();
+            LoadNamedPicture(help_, std::string(games::kRescueFreedPrefix) + rescueKeyOf(RescueAnimal));
+            // Drawn now: the pause below blocks the window.
+            help_->repaint();
+            RescueDone = 1;
+            nextHand_->show();
+            games::FeedbackPause();
+            PlayLessonSound("ok_help");
+        } else {
+            games::FeedbackPause();
+            PlayLessonSound("no");
+        }
+    });
+}
+
+void TFM_Password::ShuffleRescueRounds()
+{
+    platform::Randomize();
+    platform::TStrings pool = frame::NumberPool(games::kRescueAnimals);
+    for (int k = games::kRescueAnimals; k >= 1; --k)
+        RescueOrder[static_cast<size_t>(games::kRescueAnimals + 1 - k)] = frame::DrawWithoutReplacement(pool);
+}
+
+void TFM_Password::LoadRescueRound()
+{
+    games::GuardedStep(*this, "the animal's turn", [this] {
+        games::FeedbackPause();
+        RescueTurn = RescueTurn + 1;
+        if (RescueTurn > games::kRescueAnimals)
+            RescueTurn = 1;
+        const std::string n = RescueOrder.at(static_cast<size_t>(RescueTurn));
+        const char* key = rescueKeyOf(n);
+        // A file that cannot serve ends the turn's load here: the picture,
+        // the sound and the animal stay as they were.
+        help_->setPicture(loadTrappedPicture(games::RescuePictureFile(MediaFolder, key)));
+        PlayLessonSound(std::string("a") + key);
+        RescueAnimal = n;
+    });
+}
+
+void TFM_Password::StartClick()
+{
+    start_->hide();
+    startHand_->hide();
+    // The bubble goes at once, not after the pause before the first animal.
+    help_->repaint();
+    ShuffleRescueRounds();
+    LoadRescueRound();
+}
+
+void TFM_Password::KeyClick(const games::RescueKey& key)
+{
+    auto* button = child<platform::TSpeedButton>(this, key.button);
+    games::GuardedStep(*this, "typing", [this, button] { EnterCodeChar(button->text().toStdString()); });
+    // Every key speaks, also when its character is not taken.
+    PlayLessonSound(key.sound);
+}
+
+void TFM_Password::BackspaceClick()
+{
+    games::GuardedStep(*this, "deleting", [this] { DeleteCodeChar(); });
+    PlayLessonSound("back");
+}
+
+void TFM_Password::EnterClick()
+{
+    PlayLessonSound("enter");
+    CheckRescueCode();
+    ClearCodeSlots();
+    enterHand_->hide();
+    if (RescueDone == 1)
+        code_->setText(QString());
+}
+
+void TFM_Password::NextGroupClick()
+{
+    games::GuardedStep(*this, "the next group", [this] {
+        if (StartShown())
+            return;
+        PlayLessonSound("n_g");
+        games::FeedbackPause();
+        NewRescueCode();
+        ClearCodeSlots();
+        // The new code shows during the pause before the next animal.
+        code_->repaint();
+        LoadRescueRound();
+        nextHand_->hide();
+    });
+}

@@ -1,0 +1,154 @@
+// Both lessons opened through the menu's launcher, and, with the program's
+// own pictures and the trapped-animal files of the built media folder, the
+// screens rendered offscreen; the grabs are saved where QH_SHOTS_DIR
+// names a folder, to be looked at.
+#include "app/Main_Form.h"
+#include "lesson_frame/lesson_registry.h"
+#include "lessons/games/form_FaSanSiwei.h"
+#include "lessons/games/games.h"
+#include "lessons/games/form_password.h"
+#include "tests/support/launch_driver.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/screen_driver.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace testing_support;
+
+namespace {
+
+struct Visit {
+    const char* className;
+    const char* folder;
+};
+const Visit kVisits[] = {{"TFM_FaSanSiwei", "fasansiwei/"}, {"TFM_Password", "password/"}};
+
+TEST(ImagineRescueLaunch, EachOpensFromTheMenuUnmaximisedAndGoesBack)
+{
+    games::RegisterLessons();
+    for (const Visit& visit : kVisits) {
+        SCOPED_TRACE(visit.className);
+        RecordingPlatform rec;
+        MediaFixture media(rec);
+        TMainForm menu;
+        menu.Create();
+        rec.clear();
+        bool maximised = true, bubble = false;
+        const bool back = VisitFromMenu(menu, visit.className, [&](frame::LessonScreen& open) {
+            maximised = open.isMaximized();
+            bubble = Find(&open, "img_start") && Find(&open, "img_start")->isVisible();
+        });
+        EXPECT_TRUE(back);
+        EXPECT_FALSE(maximised);
+        EXPECT_EQ(bubble, std::string(visit.className) == "TFM_Password") << "the start bubble greets the rescue game";
+        EXPECT_EQ(frame::FormVariable(visit.className), nullptr);
+        const std::string lesson = media.programFolder() + visit.folder;
+        EXPECT_EQ(rec.log, Steps({PlaySteps(lesson, "st"), StopSteps("st"), BackToMenuSteps(media.programFolder())}));
+    }
+}
+
+std::string ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
+void Save(QWidget* screen, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
+    if (!dir.isEmpty())
+        screen->grab().save(QDir(dir).filePath(name + ".png"));
+}
+
+class RealContent : public ::testing::Test {
+protected:
+    RealContent()
+    {
+        rec.performRenames = false;  // the built media folders stay as they are
+        rec.exe = ProgramFolder() + "qinghe";
+        games::RegisterLessons();
+    }
+    template <class T>
+    T& open(const char* className)
+    {
+        screen.reset((*frame::FindLesson(className))());
+        screen->Create();
+        screen->show();
+        return static_cast<T&>(*screen);
+    }
+    RecordingPlatform rec;
+    std::unique_ptr<frame::LessonScreen> screen;
+};
+
+TEST_F(RealContent, ImagineShowsTenAnimalsAndTheirCloseUp)
+{
+    auto& quiz = open<TFM_FaSanSiwei>("TFM_FaSanSiwei");
+    for (const char* name : {"Image1", "Image5", "Image10", "img000", "Image12"})
+        EXPECT_TRUE(FindAs<platform::TImage>(screen.get(), name)->hasPicture()) << name;
+    Save(screen.get(), "TFM_FaSanSiwei");
+    const auto right = std::find(quiz.ShownAnimal.begin(), quiz.ShownAnimal.end(), quiz.ClueAnimal);
+    ASSERT_NE(right, quiz.ShownAnimal.end());
+    ASSERT_TRUE(Click(screen.get(), "Image" + std::to_string(right - quiz.ShownAnimal.begin() + 1)));
+    ASSERT_TRUE(Click(screen.get(), right == quiz.ShownAnimal.begin() ? "Image2" : "Image1"));
+    Save(screen.get(), "TFM_FaSanSiwei_wrong");
+
+    // Every animal beside its close-up, for a look.
+    if (const QString dir = qEnvironmentVariable("QH_SHOTS_DIR"); !dir.isEmpty()) {
+        QImage sheet(5 * 230, 5 * 115, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter p(&sheet);
+        for (int n = 1; n <= games::kImagineAnimals; ++n) {
+            const QPoint at(((n - 1) % 5) * 230, ((n - 1) / 5) * 115);
+            p.drawImage(at, platform::loadPictureResource(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)]).image());
+            p.drawImage(at + QPoint(115, 0), platform::loadPictureResource(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]).image());
+        }
+        p.end();
+        sheet.save(QDir(dir).filePath("imagine_animals.png"));
+    }
+}
+
+TEST_F(RealContent, RescueReadsTheTrappedAnimalFromItsMediaFolder)
+{
+    auto& game = open<TFM_Password>("TFM_Password");
+    Save(screen.get(), "TFM_Password_start");
+    ASSERT_TRUE(Click(screen.get(), "img_start"));
+    EXPECT_TRUE(FindAs<platform::TImage>(screen.get(), "img_help")->hasPicture()) << "read from " << ProgramFolder() << "password/";
+    EXPECT_FALSE(game.RescueAnimal.empty());
+    const std::string code = TextOf(screen.get(), "lb1");
+    ASSERT_EQ(code.size(), 6u);
+    const auto key = [](char c) {
+        for (const games::RescueKey& k : games::kRescueKeys)
+            if (k.caption[0] == c)
+                return std::string(k.button);
+        return std::string();
+    };
+    for (size_t i = 0; i < 3; ++i)
+        ASSERT_TRUE(Click(screen.get(), key(code[i])));
+    Save(screen.get(), "TFM_Password_typing");
+    for (size_t i = 3; i < 6; ++i)
+        ASSERT_TRUE(Click(screen.get(), key(code[i])));
+    ASSERT_TRUE(Click(screen.get(), "btnEnter"));
+    EXPECT_EQ(game.RescueDone, 1);
+    Save(screen.get(), "TFM_Password_rescued");
+
+    if (const QString dir = qEnvironmentVariable("QH_SHOTS_DIR"); !dir.isEmpty()) {
+        QImage sheet(5 * 245, 4 * 245, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter p(&sheet);
+        for (int n = 1; n <= games::kRescueAnimals; ++n) {
+            const std::string k = games::RescueKeyTable[static_cast<size_t>(n)];
+            const QPoint at(((n - 1) % 5) * 245, ((n - 1) / 5) * 490);
+            p.drawImage(at, QImage(QString::fromStdString(games::RescuePictureFile(ProgramFolder() + "password/", k))));
+            p.drawImage(at + QPoint(0, 180), platform::loadPictureResource("PSWT" + k).image());
+        }
+        p.end();
+        sheet.save(QDir(dir).filePath("rescue_animals.png"));
+    }
+}
+
+
+}  // namespace
