@@ -12,8 +12,23 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace pads_testing {
+
+// n written with three digits, as the numbers' sounds are named.
+std::string Sound(int n);
+
+// Replaces the fixture's platform while alive: media commands that begin
+// with `failing` throw, as a broken media interface might.
+class FailingMedia : public testing_support::RecordingPlatform {
+public:
+    int mciSendString(const std::string& command) override;
+    std::string failing;  // "OPEN ", "CLOSE "; empty: nothing fails
+};
+
+// Whether every warning line names the screen and says the error was dropped.
+bool AllNameTheScreen(const std::vector<std::string>& lines, const std::string& className);
 
 class LessonFixture {
 public:
