@@ -222,8 +222,7 @@ TEST_P(PadCase, TheOperatorAgainRepeatsItsSoundAndKeepsTheSecondOperand)
 TEST_P(PadCase, ADigitAfterAResultStartsAFreshExpression)
 {
     PadFixture f(*GetParam());
-    for (const char* key : {"btn_5", "btn_jia", "btn_4", "btn_dengyu", "btn_7"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    ASSERT_TRUE(f.Press({"btn_5", "btn_jia", "btn_4", "btn_dengyu", "btn_7"}));
     EXPECT_EQ(f.Text("lb_1"), "7");
     EXPECT_EQ(f.Text("lb_3"), "");
     EXPECT_EQ(f.Text("lb_5"), "");
@@ -262,8 +261,7 @@ TEST_P(PadCase, ClearBeforeAnyResultLeavesTheDisplayEmptyAndOpensEveryKey)
 TEST_P(PadCase, ClearAfterAResultShowsZeroInTheResultPlace)
 {
     PadFixture f(*GetParam());
-    for (const char* key : {"btn_3", "btn_jia", "btn_1", "btn_dengyu", "btn_clear"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    ASSERT_TRUE(f.Press({"btn_3", "btn_jia", "btn_1", "btn_dengyu", "btn_clear"}));
     EXPECT_EQ(f.ShownNumbered("lb_", 5), Cells{5});
     EXPECT_EQ(f.Text("lb_5"), "0");
     for (int g = 1; g <= 3; ++g)
@@ -291,10 +289,8 @@ TEST_P(PadCase, HiddenKeysComeBackOnlyAfterEqualsOrClear)
 TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
 {
     PadFixture f(*GetParam());
-    FailingMedia failing;  // replaces the fixture's platform while alive
-    failing.exe = f.rec.exe;
-    for (const char* key : {"btn_6", "btn_jia", "btn_3"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    FailingMedia failing(f.rec.exe);  // replaces the fixture's platform while alive
+    ASSERT_TRUE(f.Press({"btn_6", "btn_jia", "btn_3"}));
     failing.failing = "OPEN ";
     WarningLog warnings;
     ASSERT_TRUE(f.Click("btn_dengyu"));
@@ -317,8 +313,7 @@ TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
 TEST_P(PadCase, AFailingOperatorSoundStillShowsTheSign)
 {
     PadFixture f(*GetParam());
-    FailingMedia failing;
-    failing.exe = f.rec.exe;
+    FailingMedia failing(f.rec.exe);
     ASSERT_TRUE(f.Click("btn_7"));
     failing.failing = "OPEN ";
     WarningLog warnings;
@@ -328,8 +323,7 @@ TEST_P(PadCase, AFailingOperatorSoundStillShowsTheSign)
     EXPECT_EQ(warnings.lines.size(), 1u);
     EXPECT_TRUE(pads_testing::AllNameTheScreen(warnings.lines, GetParam()->className));
     failing.failing.clear();
-    ASSERT_TRUE(f.Click("btn_2"));
-    ASSERT_TRUE(f.Click("btn_dengyu"));
+    ASSERT_TRUE(f.Press({"btn_2", "btn_dengyu"}));
     EXPECT_EQ(f.Text("lb_5"), GetParam()->subtract ? "5" : "9");
 }
 
@@ -338,10 +332,8 @@ TEST_P(PadCase, AFailingOperatorSoundStillShowsTheSign)
 TEST_P(PadCase, AFailingStopStillShowsTheResult)
 {
     PadFixture f(*GetParam());
-    FailingMedia failing;
-    failing.exe = f.rec.exe;
-    for (const char* key : {"btn_5", "btn_jia", "btn_2"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    FailingMedia failing(f.rec.exe);
+    ASSERT_TRUE(f.Press({"btn_5", "btn_jia", "btn_2"}));
     failing.failing = "CLOSE ";
     WarningLog warnings;
     ASSERT_TRUE(f.Click("btn_dengyu"));
@@ -360,8 +352,7 @@ TEST_P(PadCase, AFailingStopStillShowsTheResult)
 TEST(SubtractionPad, NineMinusNineSpeaksZeroAndShowsNoCounters)
 {
     PadFixture f(kSubtraction);
-    for (const char* key : {"btn_9", "btn_jia"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_9", "btn_jia"}));
     EXPECT_EQ(f.OpenKeys(), Keys(1, 9)) << "9 leaves every key open";
     ASSERT_TRUE(f.Click("btn_9"));
     f.rec.clear();
@@ -375,8 +366,7 @@ TEST(SubtractionPad, NineMinusNineSpeaksZeroAndShowsNoCounters)
 TEST(AdditionPad, NinePlusOneSpeaksTenAndShowsTheTenthCell)
 {
     PadFixture f(kAddition);
-    for (const char* key : {"btn_9", "btn_jia"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_9", "btn_jia"}));
     EXPECT_EQ(f.OpenKeys(), Keys(1, 1));
     ASSERT_TRUE(f.Click("btn_1"));
     ASSERT_TRUE(f.Click("btn_dengyu"));
@@ -384,8 +374,7 @@ TEST(AdditionPad, NinePlusOneSpeaksTenAndShowsTheTenthCell)
     EXPECT_EQ(f.Text("lb_5"), "10");
     EXPECT_EQ(f.Grid(3), Keys(1, 10));
     // A smaller result afterwards hides the tenth cell again.
-    for (const char* key : {"btn_4", "btn_jia", "btn_4", "btn_dengyu"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_4", "btn_jia", "btn_4", "btn_dengyu"}));
     EXPECT_EQ(f.Grid(3), kOtherGrids[8]);
 }
 

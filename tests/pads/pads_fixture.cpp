@@ -45,6 +45,16 @@ LessonFixture::LessonFixture(const std::string& className)
     screen_->show();
 }
 
+bool LessonFixture::Press(std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        if (!Click(name)) {
+            ADD_FAILURE() << name << " takes no click";
+            return false;
+        }
+    return true;
+}
+
 bool LessonFixture::Shown(const std::string& name) const
 {
     QWidget* widget = testing_support::Find(Screen(), name);
