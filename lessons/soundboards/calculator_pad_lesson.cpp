@@ -82,7 +82,7 @@ void CalculatorPadLesson::btn_dengyuClick()
         return;
     EntryState = 2;
     PadResult = PadResultOf(pad_, OperandA, OperandB);
-    // A failing stop keeps neither "dy" nor the result from coming.
+    // A stop that fails does not end the key: the result is still shown.
     frame::Guarded([this] { StopIfCurrent(); });
     PlayPadSound("dy");
     platform::Sleep(1000);
