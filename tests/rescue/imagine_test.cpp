@@ -206,7 +206,7 @@ TEST_F(Imagine, AMissingPictureEndsTheGroupThereAndNothingCrashes)
 {
     const Group g = ExpectedGroup(7);
     pictures.remove(Key("FSB", g.shown[3]));
-    Warnings warnings;
+    testing_support::WarningLog warnings;
     openWith(7);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(colourOf(picture(i)), AnimalColour(g.shown[static_cast<size_t>(i)]).name().toStdString());

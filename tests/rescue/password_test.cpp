@@ -459,7 +459,7 @@ TEST_F(Password, AMissingOrCorruptTrappedPictureEndsThatTurnsLoadAtTheFile)
         openWith(9u);
         start();
         rec.clear();
-        Warnings warnings;
+        testing_support::WarningLog warnings;
         ASSERT_TRUE(click("SpeedButton1"));
         // "n_g", the two pauses, and no animal sound.
         EXPECT_EQ(rec.log, Steps({StopSteps("a" + Key3(order[0])), play("n_g"), {SleepLine(1000), SleepLine(1000)}}));
@@ -487,7 +487,7 @@ TEST_F(Password, TrappedPicturesWithSpoiledBytesNeverCrashTheTurn)
     openWith(21u);
     start();
     std::mt19937 random(2026);
-    Warnings warnings;
+    testing_support::WarningLog warnings;
     size_t failed = 0;
     for (int round = 0; round < 150; ++round) {
         // Every file a good BMP with a few bytes of its header and rows spoiled.
