@@ -7,6 +7,8 @@
 #include "lessons/games/form_FaSanSiwei.h"
 #include "lessons/games/games.h"
 #include "lessons/games/form_password.h"
+#include "platform/strings.h"
+#include "resources/content.h"
 #include "tests/support/launch_driver.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
@@ -17,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <set>
 
 using namespace testing_support;
 
@@ -93,6 +97,46 @@ TEST_F(RealContent, ImagineShowsTenAnimalsAndTheirCloseUp)
         p.end();
         sheet.save(QDir(dir).filePath("imagine_animals.png"));
     }
+}
+
+// Each close-up is drawn from its own animal, the 25 animals differ, and the
+// built close-up shows a good share of animal, not mostly background: a part
+// a kid can tell the animal by.
+TEST_F(RealContent, EveryCloseUpShowsAGoodPartOfItsOwnAnimal)
+{
+    content::Manifest m;
+    games::addContent(m);
+    const auto find = [&](const std::string& name) -> const content::Picture* {
+        for (const content::Picture& p : m.pictures)
+            if (p.name == name)
+                return &p;
+        return nullptr;
+    };
+    std::set<std::string> animals;
+    for (int n = 1; n <= games::kImagineAnimals; ++n) {
+        const std::string wholeName = platform::UpperCase(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)]);
+        const std::string partName = platform::UpperCase(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]);
+        SCOPED_TRACE(partName);
+        const content::Picture* whole = find(wholeName);
+        const content::Picture* part = find(partName);
+        ASSERT_TRUE(whole && part);
+        EXPECT_EQ(part->emoji, whole->emoji) << "the close-up is of the same animal";
+        animals.insert(whole->emoji);
+        const QImage img = platform::loadPictureResource(partName).image();
+        ASSERT_FALSE(img.isNull());
+        const QColor background = QColor::fromRgb(part->background);
+        int animal = 0, all = 0;
+        // Inside the white rim.
+        for (int y = 8; y < img.height() - 8; ++y)
+            for (int x = 8; x < img.width() - 8; ++x, ++all) {
+                const QColor c = img.pixelColor(x, y);
+                if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                        std::abs(c.blue() - background.blue()) > 60)
+                    ++animal;
+            }
+        EXPECT_GT(animal * 100, all * 30) << animal << " of " << all << " pixels show the animal";
+    }
+    EXPECT_EQ(animals.size(), 25u) << "25 different animals";
 }
 
 TEST_F(RealContent, RescueReadsTheTrappedAnimalFromItsMediaFolder)
