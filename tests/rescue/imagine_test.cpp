@@ -114,6 +114,16 @@ TEST_F(Imagine, StartShowsTheDrawnGroupWithoutMarksAndPlaysTheInstruction)
     EXPECT_FALSE(screen->Settings().maximiseOnShow);
 }
 
+TEST_F(Imagine, EachGroupIsDrawnAfterAFreshSeedBeforeItsSound)
+{
+    rec.logSeeds = true;
+    openWith(5);
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, play("st")}));
+    rec.clear();
+    ASSERT_TRUE(click("SpeedButton1"));
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, StopSteps("st"), play("n_g")}));
+}
+
 TEST_F(Imagine, EveryGroupShowsTenAnimalsAndTheFirstPictureIsTheAnswerTwiceAsOften)
 {
     openWith(1);

@@ -283,6 +283,24 @@ TEST_F(Password, StartShowsTheFirstAnimalOfTheShuffledOrderAfterAPause)
     EXPECT_EQ(game().RescueAnimal, std::to_string(order[0]));
 }
 
+// The code is drawn at creation and after the pause that follows "n_g"; the
+// order of the turns once, when the bubble is clicked, before its pause.
+TEST_F(Password, ReseedsWhereTheCodeAndTheOrderAreDrawn)
+{
+    rec.logSeeds = true;
+    openWith(4242u);
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, play("st")}));
+    const std::vector<int> order = ExpectedOrder(4242u);
+    rec.clear();
+    start();
+    const std::string first = "a" + Key3(order[0]);
+    EXPECT_EQ(rec.log, Steps({{"Randomize", SleepLine(1000)}, StopSteps("st"), play(first)}));
+    rec.clear();
+    ASSERT_TRUE(click("SpeedButton1"));
+    EXPECT_EQ(rec.log, Steps({StopSteps(first), play("n_g"), {SleepLine(1000), "Randomize", SleepLine(1000)},
+                              StopSteps("n_g"), play("a" + Key3(order[1]))}));
+}
+
 TEST_F(Password, TenTurnsShowEachAnimalOnceAndTheEleventhTheFirstAgain)
 {
     openWith(77u);

@@ -31,6 +31,19 @@ inline int Draw(uint32_t& s, int n)
 inline QColor AnimalColour(int n) { return QColor(n * 9, 250 - n * 9, 40); }
 inline QColor ClueColour(int n) { return QColor(40, n * 9, 250 - n * 9); }
 
+// The recording platform, logging each reseed as "Randomize" on request, so
+// a test sees where in a handler the draws begin.
+class SeedLoggingPlatform : public testing_support::RecordingPlatform {
+public:
+    bool logSeeds = false;
+    uint64_t highResolutionCounter() override
+    {
+        if (logSeeds)
+            log.push_back("Randomize");
+        return RecordingPlatform::highResolutionCounter();
+    }
+};
+
 // One lesson screen on the recording platform.
 class ScreenFixture {
 public:
@@ -65,7 +78,7 @@ public:
         return img ? testing_support::CentreColour(img->picture()) : "no image";
     }
 
-    testing_support::RecordingPlatform rec;
+    SeedLoggingPlatform rec;
     testing_support::MediaFixture media{rec};
     testing_support::FakePictures pictures;
     std::unique_ptr<frame::LessonScreen> screen;
