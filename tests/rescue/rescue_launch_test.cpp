@@ -81,6 +81,7 @@ TEST_F(RealContent, ImagineShowsTenAnimalsAndTheirCloseUp)
     const auto right = std::find(quiz.ShownAnimal.begin(), quiz.ShownAnimal.end(), quiz.ClueAnimal);
     ASSERT_NE(right, quiz.ShownAnimal.end());
     ASSERT_TRUE(Click(screen.get(), "Image" + std::to_string(right - quiz.ShownAnimal.begin() + 1)));
+    SaveShot(screen.get(), "TFM_FaSanSiwei_right");
     ASSERT_TRUE(Click(screen.get(), right == quiz.ShownAnimal.begin() ? "Image2" : "Image1"));
     SaveShot(screen.get(), "TFM_FaSanSiwei_wrong");
 
