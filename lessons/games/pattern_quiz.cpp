@@ -6,7 +6,6 @@
 
 #include <QEvent>
 #include <QMouseEvent>
-#include <QtGlobal>
 
 #include <stdexcept>
 
@@ -125,17 +124,6 @@ void PatternQuiz::FormCreate()
     }
 }
 
-void PatternQuiz::guarded(const char* what, const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const std::exception& e) {
-        qWarning("%s: %s failed: %s", member_.className.c_str(), what, e.what());
-    } catch (...) {
-        qWarning("%s: %s failed", member_.className.c_str(), what);
-    }
-}
-
 void PatternQuiz::PlayQuizSound(const std::string& name)
 {
     if (!CurrentSoundAlias.empty())
@@ -174,7 +162,7 @@ void PatternQuiz::openGap()
 
 void PatternQuiz::BuildPatternQuestion()
 {
-    guarded("building a question", [this] {
+    frame::Guarded([this] {
         platform::Randomize();
         if (member_.pictures && !member_.reset.clearKeys) {
             AnswerKey = {};
@@ -236,7 +224,7 @@ void PatternQuiz::ResetPatternQuestion()
 
 void PatternQuiz::CheckCandidate(int candidate)
 {
-    guarded("checking an answer", [this, candidate] {
+    frame::Guarded([this, candidate] {
         const auto j = static_cast<size_t>(candidate);
         if (!member_.pictures)
             squares_.Show(candidate);
@@ -331,8 +319,10 @@ bool PatternQuiz::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui_.instruction && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && ui_.instruction->rect().contains(mouse->position().toPoint()))
-            guarded("replaying the instruction", [this] { Label1Click(); });
+        if (mouse->button() == Qt::LeftButton && ui_.instruction->rect().contains(mouse->position().toPoint())) {
+            frame::ScreenScope scope(member_.className);
+            frame::Guarded([this] { Label1Click(); });
+        }
         return true;
     }
     return LessonScreen::eventFilter(watched, event);
