@@ -126,9 +126,14 @@ void PatternQuiz::FormCreate()
 
 void PatternQuiz::PlayQuizSound(const std::string& name)
 {
+    StopQuizSoundIfCurrent();
+    PlayLessonSound(name);
+}
+
+void PatternQuiz::StopQuizSoundIfCurrent()
+{
     if (!CurrentSoundAlias.empty())
         StopQuizSound();
-    PlayLessonSound(name);
 }
 
 void PatternQuiz::StopQuizSound()
@@ -296,10 +301,7 @@ void PatternQuiz::NextGroupClick()
         .play = [this](const std::string& name) { PlayQuizSound(name); },
     };
     if (member_.stopBeforeNextGroup)
-        steps.stop = [this] {
-            if (!CurrentSoundAlias.empty())
-                StopQuizSound();
-        };
+        steps.stop = [this] { StopQuizSoundIfCurrent(); };
     NextGroup(*this, steps);
 }
 
@@ -310,8 +312,7 @@ void PatternQuiz::Label1Click()
 
 void PatternQuiz::BackClick()
 {
-    if (!CurrentSoundAlias.empty())
-        StopQuizSound();
+    StopQuizSoundIfCurrent();
     Close();
 }
 

@@ -77,6 +77,7 @@ private:
     // The member's player and stopper (the number ABB one also silences the system sound player).
     void PlayQuizSound(const std::string& name);
     void StopQuizSound();
+    void StopQuizSoundIfCurrent();
 
     const PatternMember& member_;
     Layout ui_;
