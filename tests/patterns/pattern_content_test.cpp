@@ -66,6 +66,37 @@ TEST(PatternContent, TheEmptyTileIsAWhiteSquareWithAGreenRim)
     EXPECT_GT(rim.green(), rim.blue() + 60);
 }
 
+// The mean colour of a picture's drawn part (what is not the white the
+// screens take out).
+QColor DrawnColour(const std::string& name)
+{
+    const QImage image = platform::loadPictureResource(name).image().convertToFormat(QImage::Format_RGB32);
+    double r = 0, g = 0, b = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 245 && qGreen(p) > 245 && qBlue(p) > 245)
+                continue;
+            r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+        }
+    return n == 0 ? QColor(Qt::white) : QColor(int(r / n), int(g / n), int(b / n));
+}
+
+TEST(PatternContent, TheHandIsRedTheArrowPinkTheSquareOrange)
+{
+    const QColor hand = DrawnColour("guilv_hand");
+    // Red, not orange: a hue within 10 degrees of pure red, well saturated.
+    EXPECT_TRUE(hand.hsvHue() <= 10 || hand.hsvHue() >= 350) << hand.name().toStdString();
+    EXPECT_GT(hand.hsvSaturation(), 150) << hand.name().toStdString();
+    EXPECT_GT(hand.red(), 180) << hand.name().toStdString();
+    const QColor arrow = DrawnColour("guilv_arrow");
+    EXPECT_GT(arrow.red(), 200) << arrow.name().toStdString();
+    EXPECT_GT(arrow.blue(), arrow.green() + 30) << arrow.name().toStdString();
+    const QColor square = DrawnColour("guilv_square");
+    EXPECT_GT(square.red(), 200) << square.name().toStdString();
+    EXPECT_TRUE(square.green() > 100 && square.green() < 200 && square.blue() < 100) << square.name().toStdString();
+}
+
 TEST(PatternContent, EachLessonDeclaresItsSoundsAndStSaysTheInstruction)
 {
     const content::Manifest m = content::collectAll();
