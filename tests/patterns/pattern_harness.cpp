@@ -181,8 +181,15 @@ void QuizPlatform::sleep(int milliseconds)
 QuizFixture::QuizFixture()
 {
     games::RegisterLessons();
-    for (const char* prefix : {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"})
-        pictures.addFamily(prefix, 1, 10, 110, 110);
+    // A colour of its own for every picture of the four families, so a
+    // lesson showing another family's picture is caught too.
+    const char* const families[] = {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"};
+    for (int f = 0; f < 4; ++f)
+        for (int v = 1; v <= 10; ++v) {
+            char name[32];
+            std::snprintf(name, sizeof name, "%s%03d", families[f], v);
+            pictures.add(name, 110, 110, QColor(30 + 50 * f, 20 * v, 120));
+        }
     pictures.add("GLABABDWT123", 100, 100, Qt::white);
 }
 
