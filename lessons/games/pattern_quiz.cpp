@@ -1,3 +1,6 @@
+// The find-the-rule screen: a question drawn by the member's placement
+// table, the candidate check and its feedback, the reset, "下一组", and the
+// member's own player and stopper.
 #include "lessons/games/pattern_quiz.h"
 
 #include "lesson_frame/random_draws.h"

@@ -77,7 +77,7 @@ private:
     // The member's player and stopper (the number ABB one also silences the system sound player).
     void PlayQuizSound(const std::string& name);
     void StopQuizSound();
-    void StopQuizSoundIfCurrent();
+    void StopQuizSoundIfCurrent();  // only when a sound is current
 
     const PatternMember& member_;
     Layout ui_;
