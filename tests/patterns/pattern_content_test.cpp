@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 using namespace pattern_test;
@@ -33,13 +32,6 @@ double Difference(const QImage& a, const QImage& b, int size)
     return sum / (3.0 * size * size);
 }
 
-std::string Numbered(const std::string& prefix, int n)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%03d", prefix.c_str(), n);
-    return name;
-}
-
 TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
 {
     // The ABAB rows show their pictures at 86 pixels, the ABB rows at 110.
@@ -47,11 +39,11 @@ TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
     for (const auto& [prefix, size] : families) {
         std::vector<QImage> images;
         for (int v = 1; v <= 10; ++v)
-            images.push_back(platform::loadPictureResource(Numbered(prefix, v)).image());
+            images.push_back(platform::loadPictureResource(FamilyPicture(prefix, v)).image());
         for (size_t i = 0; i < images.size(); ++i)
             for (size_t j = i + 1; j < images.size(); ++j) {
-                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << Numbered(prefix, static_cast<int>(i + 1)) << " and "
-                                   << Numbered(prefix, static_cast<int>(j + 1)) << " look alike";
+                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << FamilyPicture(prefix, static_cast<int>(i + 1)) << " and "
+                                   << FamilyPicture(prefix, static_cast<int>(j + 1)) << " look alike";
             }
     }
 }

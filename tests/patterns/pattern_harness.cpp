@@ -104,6 +104,13 @@ const std::vector<const Lesson*>& AllLessons()
     return all;
 }
 
+std::string FamilyPicture(const std::string& prefix, int value)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%03d", prefix.c_str(), value);
+    return name;
+}
+
 int Question::rightCandidate() const
 {
     for (size_t j = 0; j < candidates.size(); ++j)
@@ -185,11 +192,8 @@ QuizFixture::QuizFixture()
     // lesson showing another family's picture is caught too.
     const char* const families[] = {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"};
     for (int f = 0; f < 4; ++f)
-        for (int v = 1; v <= 10; ++v) {
-            char name[32];
-            std::snprintf(name, sizeof name, "%s%03d", families[f], v);
-            pictures.add(name, 110, 110, QColor(30 + 50 * f, 20 * v, 120));
-        }
+        for (int v = 1; v <= 10; ++v)
+            pictures.add(FamilyPicture(families[f], v), 110, 110, QColor(30 + 50 * f, 20 * v, 120));
     pictures.add("GLABABDWT123", 100, 100, Qt::white);
 }
 
@@ -225,9 +229,7 @@ bool QuizFixture::shows(const std::string& name) const
 
 std::string QuizFixture::picture(int value) const
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%03d", lesson->prefix.c_str(), value);
-    return name;
+    return FamilyPicture(lesson->prefix, value);
 }
 
 std::string QuizFixture::value(const std::string& name) const
