@@ -129,6 +129,10 @@ TEST_P(Creation, EachPartStandsWhereTheKidLooksForIt)
     EXPECT_TRUE(once.top() <= hand.center().y() && hand.center().y() <= once.bottom());
     EXPECT_LT(instruction.top() - bar.top(), 8);
     EXPECT_LT(instruction.bottom(), once.top());
+    // A kid's click at the middle of a button (or of the instruction) reaches
+    // it: nothing lies over it.
+    for (const char* name : {"btn_b4", "btn_b5", "btn_b6", "btn_b7", "btn_once", "btn_backlasmenu", "Label1"})
+        EXPECT_EQ(s->childAt(at(name).center()), testing_support::Find(s, name)) << name;
     // The examples along the top, group 1 left of group 2, each read left to
     // right; the question below them on the left.
     const auto row = [&](const std::vector<std::string>& names) {
