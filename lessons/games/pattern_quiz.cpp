@@ -1,3 +1,6 @@
+// The find-the-rule screen: a question drawn by the member's placement
+// table, the candidate check and its feedback, the reset, "下一组", and the
+// member's own player and stopper.
 #include "lessons/games/pattern_quiz.h"
 
 #include "lesson_frame/random_draws.h"
@@ -6,7 +9,6 @@
 
 #include <QEvent>
 #include <QMouseEvent>
-#include <QtGlobal>
 
 #include <stdexcept>
 
@@ -125,22 +127,16 @@ void PatternQuiz::FormCreate()
     }
 }
 
-void PatternQuiz::guarded(const char* what, const std::function<void()>& body)
+void PatternQuiz::PlayQuizSound(const std::string& name)
 {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        qWarning("%s: %s failed: %s", member_.className.c_str(), what, e.what());
-    } catch (...) {
-        qWarning("%s: %s failed", member_.className.c_str(), what);
-    }
+    StopQuizSoundIfCurrent();
+    PlayLessonSound(name);
 }
 
-void PatternQuiz::PlayQuizSound(const std::string& name)
+void PatternQuiz::StopQuizSoundIfCurrent()
 {
     if (!CurrentSoundAlias.empty())
         StopQuizSound();
-    PlayLessonSound(name);
 }
 
 void PatternQuiz::StopQuizSound()
@@ -174,7 +170,7 @@ void PatternQuiz::openGap()
 
 void PatternQuiz::BuildPatternQuestion()
 {
-    guarded("building a question", [this] {
+    frame::Guarded([this] {
         platform::Randomize();
         if (member_.pictures && !member_.reset.clearKeys) {
             AnswerKey = {};
@@ -236,7 +232,7 @@ void PatternQuiz::ResetPatternQuestion()
 
 void PatternQuiz::CheckCandidate(int candidate)
 {
-    guarded("checking an answer", [this, candidate] {
+    frame::Guarded([this, candidate] {
         const auto j = static_cast<size_t>(candidate);
         if (!member_.pictures)
             squares_.Show(candidate);
@@ -308,10 +304,7 @@ void PatternQuiz::NextGroupClick()
         .play = [this](const std::string& name) { PlayQuizSound(name); },
     };
     if (member_.stopBeforeNextGroup)
-        steps.stop = [this] {
-            if (!CurrentSoundAlias.empty())
-                StopQuizSound();
-        };
+        steps.stop = [this] { StopQuizSoundIfCurrent(); };
     NextGroup(*this, steps);
 }
 
@@ -322,8 +315,7 @@ void PatternQuiz::Label1Click()
 
 void PatternQuiz::BackClick()
 {
-    if (!CurrentSoundAlias.empty())
-        StopQuizSound();
+    StopQuizSoundIfCurrent();
     Close();
 }
 
@@ -331,8 +323,10 @@ bool PatternQuiz::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui_.instruction && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && ui_.instruction->rect().contains(mouse->position().toPoint()))
-            guarded("replaying the instruction", [this] { Label1Click(); });
+        if (mouse->button() == Qt::LeftButton && ui_.instruction->rect().contains(mouse->position().toPoint())) {
+            frame::ScreenScope scope(member_.className);
+            frame::Guarded([this] { Label1Click(); });
+        }
         return true;
     }
     return LessonScreen::eventFilter(watched, event);

@@ -77,8 +77,7 @@ private:
     // The member's player and stopper (the number ABB one also silences the system sound player).
     void PlayQuizSound(const std::string& name);
     void StopQuizSound();
-    // Runs a step that catches its errors: a failure ends it there, with one warning line.
-    void guarded(const char* what, const std::function<void()>& body);
+    void StopQuizSoundIfCurrent();  // only when a sound is current
 
     const PatternMember& member_;
     Layout ui_;

@@ -225,6 +225,38 @@ TEST_P(Answers, BackStopsTheSoundWithTheLessonsOwnStopper)
 INSTANTIATE_TEST_SUITE_P(AllSix, Answers, ::testing::ValuesIn(AllLessons()),
                          [](const auto& info) { return info.param->className; });
 
+class FailingCheck : public ::testing::TestWithParam<const Lesson*>, public QuizFixture {};
+
+// A right answer whose picture can no longer be loaded stops the check there:
+// the gap stays open, no sound plays, and one warning line names the screen.
+TEST_P(FailingCheck, StopsWhereThePictureIsMissing)
+{
+    const Lesson& l = *GetParam();
+    constexpr uint32_t kSeed = 31;
+    open(l, kSeed);
+    const Question q = ExpectedQuestion(l.rule, kSeed);
+    pictures.remove(picture(std::stoi(q.answer)));
+    testing_support::WarningLog warnings;
+    rec.clear();
+    ASSERT_TRUE(click(kButtons[static_cast<size_t>(q.rightCandidate())]));
+    EXPECT_EQ(rec.log, std::vector<std::string>{});
+    ASSERT_EQ(warnings.lines.size(), 1u);
+    EXPECT_EQ(warnings.lines[0].rfind(l.className + ": ", 0), 0u) << warnings.lines[0];
+    // Nothing changed: still the state the screen opened with.
+    EXPECT_TRUE(shows("img_jian"));
+    EXPECT_EQ(shows("img_jian2"), l.handAtStart);
+    EXPECT_FALSE(shows(q.gapPosition == 0 ? "img_ok" : "img_ok2"));
+    EXPECT_EQ(text(l.gapLabels[static_cast<size_t>(q.gapPosition)]), l.openingMark);
+    // A wrong candidate still answers.
+    rec.clear();
+    ASSERT_TRUE(click(kButtons[static_cast<size_t>((q.rightCandidate() + 1) % 4)]));
+    EXPECT_EQ(rec.log, Steps({stop("st"), play("no")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, FailingCheck,
+                         ::testing::Values(&FruitAbb(), &AnimalAbb(), &FruitAbab(), &AnimalAbab()),
+                         [](const auto& info) { return info.param->className; });
+
 class Ten : public ::testing::TestWithParam<const Lesson*>, public QuizFixture {};
 
 // "10" is shown, compared and written into the gap as the text "10".

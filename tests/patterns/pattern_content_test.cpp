@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 using namespace pattern_test;
@@ -33,13 +32,6 @@ double Difference(const QImage& a, const QImage& b, int size)
     return sum / (3.0 * size * size);
 }
 
-std::string Numbered(const std::string& prefix, int n)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%03d", prefix.c_str(), n);
-    return name;
-}
-
 TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
 {
     // The ABAB rows show their pictures at 86 pixels, the ABB rows at 110.
@@ -47,11 +39,11 @@ TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
     for (const auto& [prefix, size] : families) {
         std::vector<QImage> images;
         for (int v = 1; v <= 10; ++v)
-            images.push_back(platform::loadPictureResource(Numbered(prefix, v)).image());
+            images.push_back(platform::loadPictureResource(FamilyPicture(prefix, v)).image());
         for (size_t i = 0; i < images.size(); ++i)
             for (size_t j = i + 1; j < images.size(); ++j) {
-                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << Numbered(prefix, static_cast<int>(i + 1)) << " and "
-                                   << Numbered(prefix, static_cast<int>(j + 1)) << " look alike";
+                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << FamilyPicture(prefix, static_cast<int>(i + 1)) << " and "
+                                   << FamilyPicture(prefix, static_cast<int>(j + 1)) << " look alike";
             }
     }
 }
@@ -64,6 +56,37 @@ TEST(PatternContent, TheEmptyTileIsAWhiteSquareWithAGreenRim)
     const QColor rim(tile.pixel(1, tile.height() / 2));
     EXPECT_GT(rim.green(), rim.red() + 60);
     EXPECT_GT(rim.green(), rim.blue() + 60);
+}
+
+// The mean colour of a picture's drawn part (what is not the white the
+// screens take out).
+QColor DrawnColour(const std::string& name)
+{
+    const QImage image = platform::loadPictureResource(name).image().convertToFormat(QImage::Format_RGB32);
+    double r = 0, g = 0, b = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 245 && qGreen(p) > 245 && qBlue(p) > 245)
+                continue;
+            r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+        }
+    return n == 0 ? QColor(Qt::white) : QColor(int(r / n), int(g / n), int(b / n));
+}
+
+TEST(PatternContent, TheHandIsRedTheArrowPinkTheSquareOrange)
+{
+    const QColor hand = DrawnColour("guilv_hand");
+    // Red, not orange: a hue within 10 degrees of pure red, well saturated.
+    EXPECT_TRUE(hand.hsvHue() <= 10 || hand.hsvHue() >= 350) << hand.name().toStdString();
+    EXPECT_GT(hand.hsvSaturation(), 150) << hand.name().toStdString();
+    EXPECT_GT(hand.red(), 180) << hand.name().toStdString();
+    const QColor arrow = DrawnColour("guilv_arrow");
+    EXPECT_GT(arrow.red(), 200) << arrow.name().toStdString();
+    EXPECT_GT(arrow.blue(), arrow.green() + 30) << arrow.name().toStdString();
+    const QColor square = DrawnColour("guilv_square");
+    EXPECT_GT(square.red(), 200) << square.name().toStdString();
+    EXPECT_TRUE(square.green() > 100 && square.green() < 200 && square.blue() < 100) << square.name().toStdString();
 }
 
 TEST(PatternContent, EachLessonDeclaresItsSoundsAndStSaysTheInstruction)

@@ -104,6 +104,13 @@ const std::vector<const Lesson*>& AllLessons()
     return all;
 }
 
+std::string FamilyPicture(const std::string& prefix, int value)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%03d", prefix.c_str(), value);
+    return name;
+}
+
 int Question::rightCandidate() const
 {
     for (size_t j = 0; j < candidates.size(); ++j)
@@ -181,8 +188,12 @@ void QuizPlatform::sleep(int milliseconds)
 QuizFixture::QuizFixture()
 {
     games::RegisterLessons();
-    for (const char* prefix : {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"})
-        pictures.addFamily(prefix, 1, 10, 110, 110);
+    // A colour of its own for every picture of the four families, so a
+    // lesson showing another family's picture is caught too.
+    const char* const families[] = {"GLABBSGT", "GLABBDWT", "GLABABSGT", "GLABABDWT"};
+    for (int f = 0; f < 4; ++f)
+        for (int v = 1; v <= 10; ++v)
+            pictures.add(FamilyPicture(families[f], v), 110, 110, QColor(30 + 50 * f, 20 * v, 120));
     pictures.add("GLABABDWT123", 100, 100, Qt::white);
 }
 
@@ -218,9 +229,7 @@ bool QuizFixture::shows(const std::string& name) const
 
 std::string QuizFixture::picture(int value) const
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%03d", lesson->prefix.c_str(), value);
-    return name;
+    return FamilyPicture(lesson->prefix, value);
 }
 
 std::string QuizFixture::value(const std::string& name) const

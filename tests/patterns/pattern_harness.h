@@ -46,6 +46,8 @@ struct Lesson {
 };
 
 const std::vector<const Lesson*>& AllLessons();
+// A family picture's name: prefix and the value in three digits ("GLABBSGT007").
+std::string FamilyPicture(const std::string& prefix, int value);
 const Lesson& NumberAbb();
 const Lesson& FruitAbb();
 const Lesson& AnimalAbb();

@@ -3,6 +3,7 @@
 // gap of an ABAB question falls on place 3 and 4 about equally often; a
 // build that fails leaves the rest of the screen as it was.
 #include "platform/random.h"
+#include "platform/strings.h"
 #include "tests/patterns/pattern_harness.h"
 
 #include <set>
@@ -134,7 +135,14 @@ TEST_P(FailingBuild, StopsWhereAPictureIsMissing)
     const std::string missing = q.ex2[0];
     lesson = &l;
     pictures.remove(picture(std::stoi(missing)));
+    testing_support::WarningLog warnings;
     open(l, kSeed);
+    // One line on standard error, naming the screen; nothing for the kid.
+    ASSERT_EQ(warnings.lines.size(), 1u);
+    EXPECT_EQ(warnings.lines[0].rfind(l.className + ": ", 0), 0u) << warnings.lines[0];
+    EXPECT_NE(platform::UpperCase(warnings.lines[0]).find(picture(std::stoi(missing))), std::string::npos)
+        << warnings.lines[0];
+    EXPECT_TRUE(warnings.lines[0].ends_with("(ignored)")) << warnings.lines[0];
     const Question got = shown();
     EXPECT_EQ(got.ex1, q.ex1);
     for (const std::string& v : got.ex2)

@@ -63,7 +63,8 @@ ART_RECIPE(rule_tile)
     p.drawRect(QRectF(line / 2, line / 2, canvas.width() - line, canvas.height() - line));
 }
 
-// An emoji on white, tinted with spec.colour where one is given.
+// An emoji on white, tinted with spec.colour where one is given (strongly
+// enough that the red hand reads as red, not orange).
 ART_RECIPE(rule_sticker)
 {
     if (spec.emoji.empty())
@@ -77,7 +78,7 @@ ART_RECIPE(rule_sticker)
             // Keeps the emoji's shading and outline under the colour.
             p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
             QColor tint = rgb(spec.colour);
-            tint.setAlpha(190);
+            tint.setAlpha(235);
             p.fillRect(layer.rect(), tint);
         }
     }
