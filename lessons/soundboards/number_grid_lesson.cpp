@@ -3,7 +3,7 @@
 #include "lessons/soundboards/number_grid_lesson.h"
 
 #include "lesson_frame/guarded.h"
-#include "lessons/soundboards/sound_grids_layout.h"
+#include "lesson_frame/layout_widget.h"
 #include "ui_soundboards_s20yw.h"
 #include "ui_soundboards_shuyibai.h"
 
@@ -52,14 +52,14 @@ NumberGridLesson::NumberGridLesson(const NumberGridMember& member) : LessonScree
         const std::string row(1, static_cast<char>('a' + cell / member_.columns));
         const std::string number = std::to_string(cell + 1);
         buttons_.at(static_cast<size_t>(cell)) =
-            grids::Child<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
-        tiles_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "Image" + number);
-        markers_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "imgb" + number);
+            frame::LayoutWidget<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
+        tiles_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "Image" + number);
+        markers_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "imgb" + number);
         frame::OnClick(buttons_[static_cast<size_t>(cell)], [this, cell] { GridClick(cell); });
     }
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void NumberGridLesson::FormCreate()
