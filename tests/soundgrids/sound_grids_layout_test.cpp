@@ -7,6 +7,8 @@
 #include "tests/soundgrids/soundgrids_harness.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QRect>
 #include <QXmlStreamReader>
 
@@ -161,6 +163,33 @@ TEST_F(ScreenCases, AlphabetLowercaseLabelsSitInTheirTilesLowerRightCorner)
         EXPECT_TRUE(tile.contains(l)) << label;
         EXPECT_GE(l.center().x(), tile.center().x()) << label;
         EXPECT_GE(l.center().y(), tile.center().y()) << label;
+    }
+}
+
+// Every caption fits its button in the font the screen draws it with, in
+// each arrangement of the number grids.
+TEST_F(ScreenCases, EveryCaptionFitsItsButton)
+{
+    const std::pair<const char*, const char*> lessons[] = {
+        {"TFM_VoiceOfHanYuPinYinSM", "pinyin/"}, {"TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/"},
+        {"TFM_VoiceOfABC", "abc/"},              {"TFM_ShuZiDaXiao", "shuzidaxiao/"},
+        {"TFM_WuGuan", "zhaowuguan/"},           {"TFM_VoiceOfShuYiBai", "s20/"},
+        {"TFM_ShuShanShi_YingWen", "s20yw/"}};
+    for (const auto& [className, folder] : lessons) {
+        open(className, folder);
+        for (const char* key : {"", "btn_LastPage"}) {
+            if (*key)
+                testing_support::Click(screen.get(), key);
+            for (auto* button : screen->findChildren<platform::TSpeedButton*>()) {
+                const QFontMetrics metrics(button->font());
+                const QString caption = button->text().trimmed();
+                const QRect ink = metrics.tightBoundingRect(caption);
+                EXPECT_LE(ink.width(), button->width() - 4)
+                    << className << " " << button->objectName().toStdString() << " \"" << caption.toStdString() << "\" in "
+                    << QFontInfo(button->font()).family().toStdString();
+                EXPECT_LE(ink.height(), button->height() - 4) << className << " " << button->objectName().toStdString();
+            }
+        }
     }
 }
 
