@@ -101,22 +101,6 @@ TEST_P(GridLayouts, EveryButtonLiesOverATileOfItsOwnSize)
     }
 }
 
-TEST_P(GridLayouts, StepMarkersStandJustRightOfTheirButtons)
-{
-    const Grid& g = *GetParam();
-    if (g.markerPrefix.empty())
-        GTEST_SKIP() << "no step markers";
-    for (size_t k = 0; k < g.buttons.size(); ++k) {
-        const QRect button = widget(g.buttons[k])->geometry();
-        const QRect marker = widget(g.markerPrefix + std::to_string(k + 1))->geometry();
-        EXPECT_EQ(marker.size(), g.marker) << k + 1;
-        EXPECT_GE(marker.left(), button.right()) << k + 1;
-        EXPECT_LE(marker.left() - button.right(), 8) << k + 1;
-        EXPECT_TRUE(marker.top() >= button.top() && marker.bottom() <= button.bottom()) << k + 1;
-        EXPECT_LE(marker.right(), screen->width()) << k + 1;
-    }
-}
-
 TEST_P(GridLayouts, BottomBarHoldsItsKeysAtTheirSize)
 {
     const Grid& g = *GetParam();
@@ -150,6 +134,25 @@ INSTANTIATE_TEST_SUITE_P(SixGrids, GridLayouts, ::testing::ValuesIn([] {
                          [](const auto& info) { return std::string(info.param->className); });
 
 class ScreenCases : public ::testing::Test, public LessonFixture {};
+
+// The number grids' step markers.
+TEST_F(ScreenCases, StepMarkersStandJustRightOfTheirButtons)
+{
+    for (const Grid& g : kGrids) {
+        if (g.markerPrefix.empty())
+            continue;
+        open(g.className, g.folder);
+        for (size_t k = 0; k < g.buttons.size(); ++k) {
+            const QRect button = testing_support::Find(screen.get(), g.buttons[k])->geometry();
+            const QRect marker = testing_support::Find(screen.get(), g.markerPrefix + std::to_string(k + 1))->geometry();
+            EXPECT_EQ(marker.size(), g.marker) << g.className << " " << k + 1;
+            EXPECT_GE(marker.left(), button.right()) << g.className << " " << k + 1;
+            EXPECT_LE(marker.left() - button.right(), 8) << g.className << " " << k + 1;
+            EXPECT_TRUE(marker.top() >= button.top() && marker.bottom() <= button.bottom()) << g.className << " " << k + 1;
+            EXPECT_LE(marker.right(), screen->width()) << g.className << " " << k + 1;
+        }
+    }
+}
 
 // Each lowercase letter sits in the lower right corner of its capital's tile.
 TEST_F(ScreenCases, AlphabetLowercaseLabelsSitInTheirTilesLowerRightCorner)
