@@ -1,22 +1,22 @@
 // The body-parts screen: its table binds each part's three controls to one code.
 #include "lessons/soundboards/form_Wuguan.h"
 
-#include "lessons/soundboards/sound_grids_layout.h"
+#include "lesson_frame/layout_widget.h"
 #include "ui_soundboards_wuguan.h"
 
-using soundboards::grids::Child;
+using frame::LayoutWidget;
 
 TFM_WuGuan::TFM_WuGuan() : LessonScreen(frame::ScreenSettings("TFM_WuGuan", true))
 {
     Ui::BodyPartsLayout().setupUi(this);
     for (const soundboards::BodyPart& part : soundboards::kBodyParts) {
         const int code = part.code;
-        frame::OnClick(Child<platform::TSpeedButton>(this, part.chineseButton), [this, code] { ChineseClick(code); });
-        frame::OnClick(Child<platform::TImage>(this, part.picture), [this, code] { ChineseClick(code); });
-        frame::OnClick(Child<platform::TSpeedButton>(this, part.englishButton), [this, code] { EnglishClick(code); });
-        markers_.at(static_cast<size_t>(code - 1)) = Child<QWidget>(this, part.marker);
+        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.chineseButton), [this, code] { ChineseClick(code); });
+        frame::OnClick(LayoutWidget<platform::TImage>(this, part.picture), [this, code] { ChineseClick(code); });
+        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.englishButton), [this, code] { EnglishClick(code); });
+        markers_.at(static_cast<size_t>(code - 1)) = LayoutWidget<QWidget>(this, part.marker);
     }
-    frame::OnClick(Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void TFM_WuGuan::FormCreate()

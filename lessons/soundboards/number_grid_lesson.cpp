@@ -3,24 +3,26 @@
 #include "lessons/soundboards/number_grid_lesson.h"
 
 #include "lesson_frame/guarded.h"
-#include "lessons/soundboards/sound_grids_layout.h"
+#include "lesson_frame/layout_widget.h"
 #include "ui_soundboards_s20yw.h"
 #include "ui_soundboards_shuyibai.h"
 
-#include <QtGlobal>
-
 #include <span>
+#include <stdexcept>
 
 namespace soundboards {
 
 namespace {
 
-// A caption read as a decimal integer; 0 for anything else.
+// A caption read as a decimal integer, one of the grid's numbers 1 to 20.
+// Anything else ends the click there; its handler drops the error.
 int parseNumber(const QString& caption)
 {
     bool ok = false;
     const int n = caption.trimmed().toInt(&ok, 10);
-    return ok ? n : 0;
+    if (!ok || n < 1 || n > 20)
+        throw std::invalid_argument("caption \"" + caption.toStdString() + "\" is none of the numbers 1 to 20");
+    return n;
 }
 
 frame::ScreenSettings settingsOf(const NumberGridMember& member)
@@ -28,16 +30,14 @@ frame::ScreenSettings settingsOf(const NumberGridMember& member)
     return frame::ScreenSettings(member.className, member.maximiseOnShow);
 }
 
-// Loads one picture into tiles or markers; where it is missing they stay as
-// they were, said once on standard error, and the lesson goes on.
-void loadOrWarn(std::span<platform::TImage* const> images, const char* picture, const char* className)
+// Loads one picture into tiles or markers. Where it is missing they stay as
+// they were and the lesson goes on; the dropped error leaves its one warning.
+void loadInto(std::span<platform::TImage* const> images, const char* picture)
 {
-    int failed = 0;
-    for (platform::TImage* image : images)
-        if (!frame::Guarded([&] { frame::LessonScreen::LoadNamedPicture(image, picture); }))
-            ++failed;
-    if (failed > 0)
-        qWarning("%s: picture \"%s\" is missing (%d images left as they were)", className, picture, failed);
+    frame::Guarded([&] {
+        for (platform::TImage* image : images)
+            frame::LessonScreen::LoadNamedPicture(image, picture);
+    });
 }
 
 }  // namespace
@@ -52,14 +52,14 @@ NumberGridLesson::NumberGridLesson(const NumberGridMember& member) : LessonScree
         const std::string row(1, static_cast<char>('a' + cell / member_.columns));
         const std::string number = std::to_string(cell + 1);
         buttons_.at(static_cast<size_t>(cell)) =
-            grids::Child<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
-        tiles_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "Image" + number);
-        markers_.at(static_cast<size_t>(cell)) = grids::Child<platform::TImage>(this, "imgb" + number);
+            frame::LayoutWidget<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
+        tiles_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "Image" + number);
+        markers_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "imgb" + number);
         frame::OnClick(buttons_[static_cast<size_t>(cell)], [this, cell] { GridClick(cell); });
     }
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void NumberGridLesson::FormCreate()
@@ -103,13 +103,13 @@ void NumberGridLesson::ShowArrangement()
     const size_t a = static_cast<size_t>(Arrangement);
     for (int cell = 0; cell < cells(); ++cell)
         buttons_[static_cast<size_t>(cell)]->setText(QString::fromUtf8(member_.captions[a][static_cast<size_t>(cell)]));
-    loadOrWarn(std::span(tiles_).first(static_cast<size_t>(cells())), member_.tilePicture[a], member_.className);
+    loadInto(std::span(tiles_).first(static_cast<size_t>(cells())), member_.tilePicture[a]);
 }
 
 void NumberGridLesson::ShowStepMarker()
 {
     platform::TImage* marker = markers_.at(static_cast<size_t>(CellIndex));
-    loadOrWarn(std::span(&marker, 1), member_.markerPicture[static_cast<size_t>(Arrangement)], member_.className);
+    loadInto(std::span(&marker, 1), member_.markerPicture[static_cast<size_t>(Arrangement)]);
     marker->setVisible(true);
 }
 
@@ -122,19 +122,10 @@ void NumberGridLesson::HideStepMarkers()
 void NumberGridLesson::PlayGridNumberSound()
 {
     StopIfCurrent();
-    const char* name = nullptr;
-    if (member_.kind == NumberGridKind::Digits) {
-        // Only a caption of 1..20 names a sound.
-        if (Number < 1 || Number > 20) {
-            qWarning("%s: caption \"%s\" names no number", member_.className,
-                     qPrintable(buttons_.at(static_cast<size_t>(CellIndex))->text()));
-            return;
-        }
-        name = kGridSoundTable[static_cast<size_t>(Number)];
-    } else {
-        name = member_.cellSounds[static_cast<size_t>(Arrangement)][static_cast<size_t>(CellIndex)];
-    }
-    PlayLessonSound(name);
+    if (member_.kind == NumberGridKind::Digits)
+        PlayLessonSound(kGridSoundTable.at(static_cast<size_t>(Number)));
+    else
+        PlayLessonSound(member_.cellSounds[static_cast<size_t>(Arrangement)].at(static_cast<size_t>(CellIndex)));
 }
 
 }  // namespace soundboards

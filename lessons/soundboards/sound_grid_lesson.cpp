@@ -2,7 +2,7 @@
 // row, writes its captions at creation and plays each button's sound.
 #include "lessons/soundboards/sound_grid_lesson.h"
 
-#include "lessons/soundboards/sound_grids_layout.h"
+#include "lesson_frame/layout_widget.h"
 #include "ui_soundboards_abc.h"
 #include "ui_soundboards_pinyin_shengmu.h"
 #include "ui_soundboards_pinyin_yunmu.h"
@@ -45,13 +45,13 @@ SoundGridLesson::SoundGridLesson(const SoundGridMember& member) : LessonScreen(s
 {
     setUpLayout(this, member_.layout);
     for (const GridButton& button : member_.buttons)
-        frame::OnClick(grids::Child<platform::TSpeedButton>(this, button.widget), [this, &button] { ButtonClick(button); });
+        frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, button.widget), [this, &button] { ButtonClick(button); });
     for (const GridLabel& label : member_.labels) {
-        auto* l = grids::Child<platform::TLabel>(this, label.widget);
+        auto* l = frame::LayoutWidget<platform::TLabel>(this, label.widget);
         l->installEventFilter(this);
-        labelButtons_.emplace_back(l, grids::Child<platform::TSpeedButton>(this, label.button));
+        labelButtons_.emplace_back(l, frame::LayoutWidget<platform::TSpeedButton>(this, label.button));
     }
-    frame::OnClick(grids::Child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
 }
 
 void SoundGridLesson::FormCreate()
@@ -64,7 +64,7 @@ void SoundGridLesson::FormCreate()
     SetCaptions();
     for (const GridLabel& label : member_.labels)
         if (label.shownAtCreation)
-            grids::Child<QWidget>(this, label.widget)->setVisible(true);
+            frame::LayoutWidget<QWidget>(this, label.widget)->setVisible(true);
     PlayStartSound();
 }
 
@@ -72,7 +72,7 @@ void SoundGridLesson::SetCaptions()
 {
     for (const GridButton& button : member_.buttons)
         if (button.caption)
-            grids::Child<platform::TSpeedButton>(this, button.widget)->setText(QString::fromUtf8(button.caption));
+            frame::LayoutWidget<platform::TSpeedButton>(this, button.widget)->setText(QString::fromUtf8(button.caption));
 }
 
 void SoundGridLesson::ButtonClick(const GridButton& button)
@@ -87,7 +87,7 @@ void SoundGridLesson::ShowLowercaseLabel(const GridButton& button)
 {
     for (const GridLabel& label : member_.labels)
         if (!label.shownAtCreation && std::string(label.button) == button.widget)
-            grids::Child<QWidget>(this, label.widget)->setVisible(true);
+            frame::LayoutWidget<QWidget>(this, label.widget)->setVisible(true);
 }
 
 std::string SoundGridLesson::SoundOf(const GridButton& button) const

@@ -5,8 +5,6 @@
 #include "lessons/soundboards/soundboards.h"
 #include "resources/menu_catalogue.h"
 
-#include <cctype>
-#include <cstdio>
 #include <set>
 
 namespace soundboards {
@@ -16,13 +14,6 @@ namespace {
 using content::Manifest;
 using content::Picture;
 using content::Voice;
-
-std::string numbered(const char* prefix, int n)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%03d", prefix, n);
-    return text;
-}
 
 std::string folderOf(const char* className)
 {
@@ -50,10 +41,10 @@ constexpr uint32_t kPinyinTiles[] = {0xFFF3B0, 0xFFD6E0, 0xD4F0FF, 0xE2F7C8, 0xF
 void addGridPictures(Manifest& m)
 {
     for (int k = 1; k <= 23; ++k)
-        tile(m, numbered("PYT", k), 110, 100, kPinyinTiles[(k - 1) % 6], kMoneyGreen);
+        tile(m, "PYT" + SoundNumber(k), 110, 100, kPinyinTiles[(k - 1) % 6], kMoneyGreen);
     // Purple capitals (A to N) on pale tiles, lime ones (O to Z) on deep blue.
     for (int k = 1; k <= 26; ++k)
-        tile(m, numbered("ABCT", k), 100, 100, k <= 14 ? kPinyinTiles[(k - 1) % 6] : 0x1F3C88, kKeyWhite);
+        tile(m, "ABCT" + SoundNumber(k), 100, 100, k <= 14 ? kPinyinTiles[(k - 1) % 6] : 0x1F3C88, kKeyWhite);
     m.picture("ABC_BACKGROUND", 834, 455, "background").colour = 0xA9DDF3;
     m.picture("SZDX_BACKGROUND", 784, 455, "background").colour = 0xF7E3A1;
     tile(m, "SZDXT001", 130, 100, 0xFFFDF0, kKeyWhite);
@@ -87,9 +78,9 @@ void addBodyParts(Manifest& m)
     m.sound(folder, "st", "人体部位。点一点名字或者图片，看看它在脸上的哪里。");
     for (const BodyPart& part : kBodyParts) {
         m.sound(folder, SoundNumber(part.code), part.chinese);
-        m.sound(folder, numbered("b", part.code), part.english, Voice::English);
+        m.sound(folder, "b" + SoundNumber(part.code), part.english, Voice::English);
         const bool left = part.code <= 3;
-        m.picture(numbered("WUGUANT", part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param = part.drawing;
+        m.picture("WUGUANT" + SoundNumber(part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param = part.drawing;
     }
     m.picture("WUGUAN_BACKGROUND", 784, 455, "background").colour = 0x7FB8D8;
     m.picture("WUGUAN_FACE", 350, 371, "sg_face");

@@ -32,7 +32,7 @@ constexpr GridButton kFinals[] = {
     {"btn_q", "ie", 13, "013", "耶"},  {"btn_x", " ", 14, "014", "约"},   {"btn_zh", "er", 15, "015", "儿"},
     {"btn_ch", "an", 16, "016", "安"}, {"btn_sh", "en", 17, "017", "恩"}, {"btn_r", "in", 18, "018", "因"},
     {"btn_z", "un", 19, "019", "温"},  {"btn_c", "ang", 20, "020", "肮"}, {"btn_s", "eng", 21, "021", "eng1"},
-    {"btn_y", "ing", 22, "022", "英"}, {"btn_w", "ong", 23, "023", "翁"},
+    {"btn_y", "ing", 22, "022", "英"}, {"btn_w", "ong", 23, "023", "ong1"},
 };
 constexpr GridLabel kFinalLabels[] = {{"lb_u1", "btn_t", true}, {"lb_u2", "btn_x", true}};
 

@@ -73,6 +73,7 @@ protected:
         auto* img = testing_support::FindAs<platform::TImage>(screen.get(), image);
         return img && img->hasPicture() ? testing_support::CentreColour(img->picture()) : "none";
     }
+    static std::string upper(const std::string& s) { return QString::fromStdString(s).toUpper().toStdString(); }
     static std::string colour(int arrangement) { return (arrangement == 0 ? kFirst : kSecond).name().toStdString(); }
     // Which markers show, in cell order: "0100...".
     std::string markers() const
@@ -156,14 +157,28 @@ TEST_P(NumberGrids, SecondButtonOfRowAAfterVerticalShowsItsNumber)
     EXPECT_EQ(markers(), expected);
 }
 
-TEST_P(NumberGrids, AMissingTileStillOpensTheLesson)
+// A missing picture leaves its images empty and says so once, naming the
+// screen and the picture; the lesson goes on.
+TEST_P(NumberGrids, AMissingPictureStillOpensTheLessonWithOneWarning)
 {
     pictures.remove(g().tile[0]);
+    pictures.remove(g().marker[0]);
+    testing_support::WarningLog warnings;
     open();
     EXPECT_EQ(rec.log, play("st"));
     EXPECT_EQ(text("btn_a1"), g().caption(0, 0));
     EXPECT_EQ(pictureOf("Image1"), "none");
+    ASSERT_EQ(warnings.lines.size(), 1u);
+    EXPECT_NE(warnings.lines[0].find(g().className), std::string::npos) << warnings.lines[0];
+    EXPECT_NE(upper(warnings.lines[0]).find(g().tile[0]), std::string::npos) << warnings.lines[0];
     EXPECT_EQ(click("btn_a1"), Steps({StopSteps("st"), play("001")}));
+    EXPECT_TRUE(shown("imgb1"));
+    ASSERT_EQ(warnings.lines.size(), 2u);
+    EXPECT_NE(upper(warnings.lines[1]).find(g().marker[0]), std::string::npos) << warnings.lines[1];
+    // The other arrangement's pictures are there.
+    click("btn_LastPage");
+    EXPECT_EQ(pictureOf("Image1"), colour(1));
+    EXPECT_EQ(warnings.lines.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, NumberGrids, ::testing::ValuesIn(kNumberGrids),
@@ -188,6 +203,24 @@ TEST_F(NumberGridCases, DigitsSoundIsParsedFromTheCaption)
     open(kDigits.className, kDigits.folder);
     testing_support::FindAs<platform::TSpeedButton>(screen.get(), "btn_a1")->setText("17");
     EXPECT_EQ(click("btn_a1"), Steps({StopSteps("st"), play("017")}));
+}
+
+// A caption that is none of the grid's numbers ends the click where it is
+// read: no marker, no sound, the last number kept, one warning line.
+TEST_F(NumberGridCases, DigitsCaptionThatIsNoNumberEndsTheClick)
+{
+    open(kDigits.className, kDigits.folder);
+    click("btn_a3");
+    for (const char* caption : {"x", "0", "21", ""}) {
+        testing_support::FindAs<platform::TSpeedButton>(screen.get(), "btn_b2")->setText(caption);
+        testing_support::WarningLog warnings;
+        EXPECT_EQ(click("btn_b2"), std::vector<std::string>{}) << caption;
+        EXPECT_FALSE(shown("imgb7")) << caption;
+        EXPECT_EQ(screen->CurrentSoundAlias, "003");
+        EXPECT_EQ(dynamic_cast<soundboards::NumberGridLesson&>(*screen).Number, 3);
+        ASSERT_EQ(warnings.lines.size(), 1u) << caption;
+        EXPECT_NE(warnings.lines[0].find(kDigits.className), std::string::npos) << warnings.lines[0];
+    }
 }
 
 TEST_F(NumberGridCases, ThirteenKeepsItsBlankOnlyInRows)

@@ -53,4 +53,19 @@ TEST(SoundGridRender, ScreensShowTheirPictures)
     }
 }
 
+// One shot per part, to see each marker beside its part of the face.
+TEST(SoundGridRender, BodyPartMarkersSitAtTheirParts)
+{
+    soundboards::RegisterSoundGridLessons();
+    RecordingPlatform rec;
+    MediaFixture media{rec};
+    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson("TFM_WuGuan"))());
+    screen->Create();
+    screen->show();
+    for (const char* part : {"btn_4", "btn_2", "btn_3", "btn_1", "btn_5", "btn_6"}) {
+        ASSERT_TRUE(Click(screen.get(), part)) << part;
+        SaveShot(screen.get(), std::string("TFM_WuGuan_") + part);
+    }
+}
+
 }  // namespace
