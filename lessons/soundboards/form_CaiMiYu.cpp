@@ -112,19 +112,10 @@ void TFM_CaiMiYu::ShowRiddleAnswer()
 
 void TFM_CaiMiYu::PageClick(bool forward)
 {
-    // One block: an error ends the step where it happens.
-    frame::Guarded([this, forward] {
-        if (forward)
-            pages_.StepNext();
-        else
-            pages_.StepPrevious();
-        pages_.Redraw();
-        if (forward)
-            pages_.PlayNextSound();
-        else
-            pages_.PlayPreviousSound();
-        // A new page has no current riddle: its text goes, the question is back.
-        ui_.text->clear();
-        ShowQuestionPicture();
-    });
+    // The shared step (an error ends it there); then a new page has no
+    // current riddle: its text goes, the question is back.
+    if (!(forward ? pages_.NextPageClick() : pages_.PreviousPageClick()))
+        return;
+    ui_.text->clear();
+    ShowQuestionPicture();
 }
