@@ -6,8 +6,13 @@
 namespace frame {
 
 PageNavigation::PageNavigation(LessonScreen* screen, QAbstractButton* next, QAbstractButton* previous,
-                               PageSettings settings, std::function<void()> redraw)
-    : screen_(screen), next_(next), previous_(previous), settings_(std::move(settings)), redraw_(std::move(redraw))
+                               PageSettings settings, std::function<void()> redraw, std::function<void()> onStep)
+    : screen_(screen),
+      next_(next),
+      previous_(previous),
+      settings_(std::move(settings)),
+      redraw_(std::move(redraw)),
+      onStep_(std::move(onStep))
 {
 }
 
@@ -20,6 +25,8 @@ void PageNavigation::Reset()
 void PageNavigation::StepNext()
 {
     PageIndex = PageIndex + 1;
+    if (onStep_)
+        onStep_();
     // At the limit the other button is enabled too: the two-page screens
     // need it, and on the others it is enabled already.
     if (PageIndex == settings_.lastPageIndex)
@@ -30,18 +37,20 @@ void PageNavigation::StepNext()
 void PageNavigation::StepPrevious()
 {
     PageIndex = PageIndex - 1;
+    if (onStep_)
+        onStep_();
     next_->setEnabled(true);
     previous_->setEnabled(PageIndex != 0);
 }
 
 void PageNavigation::PlayNextSound()
 {
-    screen_->PlayLessonSound(settings_.nextSound);
+    screen_->PlayLessonSound(settings_.nextSound, settings_.stop);
 }
 
 void PageNavigation::PlayPreviousSound()
 {
-    screen_->PlayLessonSound(settings_.previousSound);
+    screen_->PlayLessonSound(settings_.previousSound, settings_.stop);
 }
 
 void PageNavigation::NextPageClick()

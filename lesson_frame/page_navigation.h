@@ -3,6 +3,8 @@
 // sounds.
 #pragma once
 
+#include "lesson_frame/stop_rule.h"
+
 #include <QAbstractButton>
 
 #include <functional>
@@ -16,12 +18,15 @@ struct PageSettings {
     int lastPageIndex = 0;
     std::string nextSound = "n";
     std::string previousSound = "l";
+    StopRule stop = StopRule::IfCurrent;  // how the page sounds stop the current one
 };
 
 class PageNavigation {
 public:
+    // onStep runs right after the page index changes, before the buttons'
+    // states: where a screen stops its sound or clears its marks.
     PageNavigation(LessonScreen* screen, QAbstractButton* next, QAbstractButton* previous, PageSettings settings,
-                   std::function<void()> redraw);
+                   std::function<void()> redraw, std::function<void()> onStep = {});
 
     int PageIndex = 0;
     int LastPageIndex() const { return settings_.lastPageIndex; }
@@ -46,6 +51,7 @@ private:
     QAbstractButton* previous_;
     PageSettings settings_;
     std::function<void()> redraw_;
+    std::function<void()> onStep_;
 };
 
 }  // namespace frame

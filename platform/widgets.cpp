@@ -383,6 +383,9 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("隶书"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+    // The vertical-writing face draws Latin text as the plain face does; the
+    // pyramid's captions are all Latin words.
+    QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
 }
 
 }  // namespace platform

@@ -201,7 +201,7 @@ public:
     void setPixelSize(int px);
 };
 
-// Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI")
+// Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI" and its vertical face)
 // to installed CJK fonts.
 void installFontSubstitutions();
 

@@ -93,7 +93,8 @@ PictureCardLesson::PictureCardLesson(const CardFamily& family, PagedCardVariant 
       variant_(std::move(variant)),
       widgets_(SetUpLayout(this, variant_)),
       pages_(this, widgets_.next, widgets_.previous, frame::PageSettings{family.lastPageIndex(), "n", "l"},
-             [this] { ShowPage(); })
+             [this] { ShowPage(); },
+             variant_.pageButtonsStopFirst ? std::function<void()>([this] { StopLessonSound(); }) : nullptr)
 {
     for (int s = 0; s < static_cast<int>(widgets_.cardSlots.size()); ++s) {
         const Slot& slot = widgets_.cardSlots[static_cast<size_t>(s)];
@@ -163,29 +164,12 @@ void PictureCardLesson::PlayCardSound()
 
 void PictureCardLesson::btn_nextpageClick()
 {
-    PageClick(true);
+    pages_.NextPageClick();
 }
 
 void PictureCardLesson::btn_lastpageClick()
 {
-    PageClick(false);
-}
-
-void PictureCardLesson::PageClick(bool next)
-{
-    frame::Guarded([this, next] {
-        if (next)
-            pages_.StepNext();
-        else
-            pages_.StepPrevious();
-        if (variant_.pageButtonsStopFirst)
-            StopLessonSound();
-        pages_.Redraw();
-        if (next)
-            pages_.PlayNextSound();
-        else
-            pages_.PlayPreviousSound();
-    });
+    pages_.PreviousPageClick();
 }
 
 }  // namespace cards

@@ -82,8 +82,6 @@ private:
     };
     static Widgets SetUpLayout(PictureCardLesson* self, const PagedCardVariant& variant);
     void ShowPage();
-    // Either page button: step, stop where the lesson does, redraw, page sound.
-    void PageClick(bool next);
 
     const CardFamily& family_;
     PagedCardVariant variant_;

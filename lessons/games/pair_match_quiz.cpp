@@ -68,15 +68,20 @@ PairMatchQuiz::PairMatchQuiz(const PairMatchTables& tables, void (*setupLayout)(
       marker_(ui_.markers),
       marks_(ui_.marks),
       pages_(this, ui_.next, ui_.previous,
-             frame::PageSettings{tables.pages() - 1, tables.nextPageSound, tables.previousPageSound},
-             [this] { ShowMatchPage(); })
+             frame::PageSettings{tables.pages() - 1, tables.nextPageSound, tables.previousPageSound, tables.stopBefore},
+             [this] { ShowMatchPage(); },
+             [this] {
+                 marks_.Clear();
+                 SelectedTopSlot = 0;
+                 marker_.Show(SelectedTopSlot);
+             })
 {
     for (int k = 0; k < kPairSlots; ++k) {
         frame::OnClick(ui_.top.buttons[static_cast<size_t>(k)], [this, k] { TopClick(k); });
         frame::OnClick(ui_.bottom.buttons[static_cast<size_t>(k)], [this, k] { BottomClick(k); });
     }
-    frame::OnClick(ui_.next, [this] { PageClick(true); });
-    frame::OnClick(ui_.previous, [this] { PageClick(false); });
+    frame::OnClick(ui_.next, [this] { pages_.NextPageClick(); });
+    frame::OnClick(ui_.previous, [this] { pages_.PreviousPageClick(); });
     frame::OnClick(ui_.back, [this] { btn_backlasmenuClick(); });
 }
 
@@ -126,9 +131,11 @@ void PairMatchQuiz::ShowMatchPage()
         for (size_t k = 0; k < kPairSlots; ++k) {
             positions_[k] = drawn[k] - 1;
             const MatchItem& item = tables_.bottom[page][static_cast<size_t>(positions_[k])];
-            setCaption(ui_.bottom.captions[k], item.caption);
+            // The food's picture comes before its caption: a picture that
+            // fails to load leaves the caption as it was.
             if (ui_.bottom.pictures[k])
                 LoadNamedPicture(ui_.bottom.pictures[k], item.picture);
+            setCaption(ui_.bottom.captions[k], item.caption);
         }
     });
 }
@@ -160,21 +167,6 @@ void PairMatchQuiz::CheckMatch()
         const FeedbackSounds sounds{tables_.yesSound, tables_.applauseSound, tables_.noSound, tables_.itemSoundFirst,
                                     tables_.itemSoundFirst};
         AnswerFeedback(right, clicked.sound, sounds, [this](const std::string& name) { PlayQuizSound(name); });
-    });
-}
-
-void PairMatchQuiz::PageClick(bool forward)
-{
-    frame::Guarded([this, forward] {
-        if (forward)
-            pages_.StepNext();
-        else
-            pages_.StepPrevious();
-        marks_.Clear();
-        SelectedTopSlot = 0;
-        marker_.Show(SelectedTopSlot);
-        pages_.Redraw();
-        PlayQuizSound(forward ? tables_.nextPageSound : tables_.previousPageSound);
     });
 }
 

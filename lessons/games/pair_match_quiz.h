@@ -50,7 +50,6 @@ private:
 
     void TopClick(int slot);
     void BottomClick(int slot);
-    void PageClick(bool forward);
     void ShowMatchPage();
     void CheckMatch();
     void LoadFixedTiles();

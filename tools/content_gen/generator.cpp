@@ -144,7 +144,7 @@ void runAll(std::vector<Task*>& tasks, int jobs, std::vector<std::string>& error
         t.join();
 }
 
-void checkPictureOverride(const content::Picture& spec, const fs::path& file)
+void checkPictureOverride(const content::Picture& picture, const fs::path& file)
 {
     const QByteArray bytes = QByteArray::fromStdString(readFile(file));
     platform::Picture pic;
@@ -153,18 +153,18 @@ void checkPictureOverride(const content::Picture& spec, const fs::path& file)
     } catch (const std::exception& e) {
         throw ContentError(file.string() + ": not a picture (" + e.what() + ")");
     }
-    if (pic.size() != QSize(spec.width, spec.height))
+    if (pic.size() != QSize(picture.width, picture.height))
         throw ContentError(file.string() + ": is " + std::to_string(pic.size().width()) + "x" +
-                           std::to_string(pic.size().height()) + ", " + describe(spec) + " needs its declared size");
+                           std::to_string(pic.size().height()) + ", " + describe(picture) + " needs its declared size");
 }
 
-void checkSoundOverride(const content::Sound& spec, const fs::path& file)
+void checkSoundOverride(const content::Sound& sound, const fs::path& file)
 {
     const std::string bytes = readFile(file);
     platform::Pcm pcm;
     const bool isWav = bytes.compare(0, 4, "RIFF") == 0;
     if (bytes.empty() || (isWav && (!platform::decodeWav(bytes, pcm) || pcm.empty())))
-        throw ContentError(file.string() + ": not playable audio for " + describe(spec));
+        throw ContentError(file.string() + ": not playable audio for " + describe(sound));
 }
 
 }  // namespace
@@ -179,35 +179,35 @@ Report generate(const Plan& plan, const Options& o)
     const fs::path overrides(o.overrideRoot);
     std::set<fs::path> pictureFiles;
 
-    for (const content::Picture& spec : plan.pictures) {
-        const bool raw = spec.storage == content::Storage::RawData;
+    for (const content::Picture& picture : plan.pictures) {
+        const bool raw = picture.storage == content::Storage::RawData;
         // A media file goes beside the sounds of its folder, under its own
         // name, and is not packed; real content for it lies in the same
         // folder path below the real pictures.
-        const bool file = spec.storage == content::Storage::MediaFile;
+        const bool file = picture.storage == content::Storage::MediaFile;
         const fs::path folder = pictureRoot / (raw ? "rcdata" : "pictures");
-        const fs::path realFolder = overrides / "pictures" / (file ? folderPath(spec.folder) : "");
+        const fs::path realFolder = overrides / "pictures" / (file ? folderPath(picture.folder) : "");
         const auto real = o.overrideRoot.empty()
                               ? std::nullopt
-                              : findOverride(realFolder, spec.name, kPictureOverrideExtensions, true);
+                              : findOverride(realFolder, picture.name, kPictureOverrideExtensions, true);
         Task t;
-        t.key = file ? "F " + mediaPicturePath(spec) : "P " + spec.name;
-        const fs::path mediaFile = fs::path(o.soundRoot) / mediaPicturePath(spec);
+        t.key = file ? "F " + mediaPicturePath(picture) : "P " + picture.name;
+        const fs::path mediaFile = fs::path(o.soundRoot) / mediaPicturePath(picture);
         if (real) {
-            checkPictureOverride(spec, *real);
+            checkPictureOverride(picture, *real);
             const std::string bytes = readFile(*real);
-            t.output = file ? mediaFile : folder / (spec.name + lower(real->extension().string()));
-            t.hash = sha1("real|" + specText(spec) + "|" + sha1(bytes));
+            t.output = file ? mediaFile : folder / (picture.name + lower(real->extension().string()));
+            t.hash = sha1("real|" + declarationText(picture) + "|" + sha1(bytes));
             t.make = [out = t.output, bytes] { writeAtomically(out, bytes); };
         } else {
-            t.output = file ? mediaFile : folder / (spec.name + "." + extensionOf(spec.format));
-            t.hash = sha1(o.artVersion + "|" + specText(spec));
-            t.make = [out = t.output, spec] {
+            t.output = file ? mediaFile : folder / (picture.name + "." + extensionOf(picture.format));
+            t.hash = sha1(o.artVersion + "|" + declarationText(picture));
+            t.make = [out = t.output, picture] {
                 // One picture at a time: text and emoji drawn from several
                 // threads at once can differ by a few pixels from run to run.
                 static std::mutex painting;
                 std::unique_lock<std::mutex> guard(painting);
-                const QByteArray bytes = render(spec);
+                const QByteArray bytes = render(picture);
                 guard.unlock();
                 writeAtomically(out, bytes.toStdString());
             };
@@ -217,24 +217,24 @@ Report generate(const Plan& plan, const Options& o)
         tasks.push_back(std::move(t));
     }
     const size_t pictureCount = tasks.size();
-    for (const content::Sound& spec : plan.sounds) {
-        const fs::path output = fs::path(o.soundRoot) / soundPath(spec);
+    for (const content::Sound& sound : plan.sounds) {
+        const fs::path output = fs::path(o.soundRoot) / soundPath(sound);
         const auto real = o.overrideRoot.empty()
                               ? std::nullopt
-                              : findOverride(overrides / "sounds" / folderPath(spec.folder), spec.name,
+                              : findOverride(overrides / "sounds" / folderPath(sound.folder), sound.name,
                                              kSoundOverrideExtensions, false);
         Task t;
-        t.key = "S " + soundPath(spec);
+        t.key = "S " + soundPath(sound);
         t.output = output;
         if (real) {
-            checkSoundOverride(spec, *real);
+            checkSoundOverride(sound, *real);
             const std::string bytes = readFile(*real);
             t.hash = sha1("real|" + sha1(bytes));
             t.make = [output, bytes] { writeAtomically(output, bytes); };
         } else {
-            t.hash = sha1(o.voiceVersion + "|" + specText(spec));
+            t.hash = sha1(o.voiceVersion + "|" + declarationText(sound));
             const std::string work = (fs::path(o.stateFile).parent_path() / "voice-work").string();
-            t.make = [spec, work, output] { synthesise(spec, work, output.string()); };
+            t.make = [sound, work, output] { synthesise(sound, work, output.string()); };
         }
         tasks.push_back(std::move(t));
     }

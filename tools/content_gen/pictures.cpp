@@ -22,20 +22,20 @@ void checkFonts()
             throw ContentError(std::string("the font \"") + f.family + "\" is missing (Debian package " + f.package + ")");
 }
 
-QImage paint(const content::Picture& spec)
+QImage paint(const content::Picture& picture)
 {
-    const art::Recipe recipe = art::findRecipe(spec.recipe);
+    const art::Recipe recipe = art::findRecipe(picture.recipe);
     if (!recipe)
-        throw ContentError(describe(spec) + ": unknown recipe");
-    QImage canvas(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
+        throw ContentError(describe(picture) + ": unknown recipe");
+    QImage canvas(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::white);
     try {
-        recipe(canvas, spec);
+        recipe(canvas, picture);
     } catch (const std::exception& e) {
-        throw ContentError(describe(spec) + ": " + e.what());
+        throw ContentError(describe(picture) + ": " + e.what());
     }
     // The stored formats have no alpha: whatever the recipe left clear is white.
-    QImage flat(spec.width, spec.height, QImage::Format_RGB32);
+    QImage flat(picture.width, picture.height, QImage::Format_RGB32);
     flat.fill(Qt::white);
     QPainter p(&flat);
     p.drawImage(0, 0, canvas);
@@ -43,15 +43,15 @@ QImage paint(const content::Picture& spec)
     return flat;
 }
 
-QByteArray render(const content::Picture& spec)
+QByteArray render(const content::Picture& picture)
 {
-    const QImage image = paint(spec);
-    switch (spec.format) {
+    const QImage image = paint(picture);
+    switch (picture.format) {
     case content::Format::Bmp: return platform::encodeBmp24(image);
     case content::Format::Gif: return platform::encodeGif({image}, {});
     case content::Format::Jpeg: return platform::encodeJpeg(image, 92);
     }
-    throw ContentError(describe(spec) + ": unknown format");
+    throw ContentError(describe(picture) + ": unknown format");
 }
 
 }  // namespace gen

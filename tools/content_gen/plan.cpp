@@ -86,7 +86,7 @@ std::string describe(const content::Sound& s)
     return "sound \"" + s.name + "\" of folder \"" + s.folder + "\"";
 }
 
-std::string specText(const content::Picture& p)
+std::string declarationText(const content::Picture& p)
 {
     std::ostringstream out;
     out << platform::UpperCase(p.name) << '|' << p.width << 'x' << p.height << '|' << extensionOf(p.format) << '|'
@@ -97,7 +97,7 @@ std::string specText(const content::Picture& p)
     return out.str();
 }
 
-std::string specText(const content::Sound& s)
+std::string declarationText(const content::Sound& s)
 {
     return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say;
 }
@@ -140,17 +140,17 @@ Plan makePlan(const content::Manifest& manifest)
         // A media file is named by its place, so it never meets a resource of the same name.
         const std::string key = p.storage == content::Storage::MediaFile ? "file " + mediaPicturePath(p) : p.name;
         const auto [it, fresh] = pictures.emplace(key, p);
-        if (!fresh && specText(it->second) != specText(p))
-            errors.push_back(describe(p) + ": declared twice in different ways:\n    " + specText(it->second) +
-                             "\n    " + specText(p));
+        if (!fresh && declarationText(it->second) != declarationText(p))
+            errors.push_back(describe(p) + ": declared twice in different ways:\n    " + declarationText(it->second) +
+                             "\n    " + declarationText(p));
     }
     std::map<std::string, content::Sound> sounds;
     for (const content::Sound& s : manifest.sounds) {
         checkSound(s, errors);
         const auto [it, fresh] = sounds.emplace(soundPath(s), s);
-        if (!fresh && specText(it->second) != specText(s))
-            errors.push_back(describe(s) + ": declared twice in different ways:\n    " + specText(it->second) +
-                             "\n    " + specText(s));
+        if (!fresh && declarationText(it->second) != declarationText(s))
+            errors.push_back(describe(s) + ": declared twice in different ways:\n    " + declarationText(it->second) +
+                             "\n    " + declarationText(s));
     }
     if (!errors.empty()) {
         std::string message = "bad content declarations:";

@@ -29,8 +29,8 @@ Plan makePlan(const content::Manifest& manifest);
 std::string describe(const content::Picture& p);
 std::string describe(const content::Sound& s);
 // Every field of an entry in one text: equal texts mean equal entries.
-std::string specText(const content::Picture& p);
-std::string specText(const content::Sound& s);
+std::string declarationText(const content::Picture& p);
+std::string declarationText(const content::Sound& s);
 
 // "pinyin\\yunmu\\" -> "pinyin/yunmu/".
 std::string folderPath(const std::string& literal);
