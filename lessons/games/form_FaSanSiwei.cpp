@@ -2,7 +2,6 @@
 #include "lessons/games/form_FaSanSiwei.h"
 
 #include "lesson_frame/random_draws.h"
-#include "lessons/games/game_guarded_step.h"
 #include "platform/random.h"
 #include "platform/strings.h"
 
@@ -61,7 +60,7 @@ void TFM_FaSanSiwei::FormCreate()
 
 void TFM_FaSanSiwei::NewImagineRound()
 {
-    games::GuardedStep(*this, "the new group", [this] {
+    frame::Guarded([this] {
         platform::Randomize();
         ShownAnimal.fill(std::string());
         ClueAnimal.clear();
@@ -88,7 +87,7 @@ void TFM_FaSanSiwei::NewImagineRound()
 
 void TFM_FaSanSiwei::CheckImagineAnswer()
 {
-    games::GuardedStep(*this, "the answer check", [this] {
+    frame::Guarded([this] {
         const std::string& shown = ShownAnimal.at(static_cast<size_t>(ClickedPicture));
         // A picture the group's draw never reached shows no animal and is never right.
         const bool right = !shown.empty() && shown == ClueAnimal;

@@ -3,7 +3,6 @@
 #include "lessons/games/form_password.h"
 
 #include "lesson_frame/random_draws.h"
-#include "lessons/games/game_guarded_step.h"
 #include "lessons/games/game_vocabulary.h"
 #include "platform/random.h"
 
@@ -156,7 +155,7 @@ void TFM_Password::NewRescueCode()
 
 void TFM_Password::LoadKeyboardSkin()
 {
-    games::GuardedStep(*this, "the keyboard skin", [this] {
+    frame::Guarded([this] {
         const platform::Picture face = platform::loadPictureResource(games::kRescueKeyFace);
         for (const games::RescueKey& key : games::kRescueKeys)
             child<platform::TImage>(this, key.face)->setPicture(face);
@@ -205,7 +204,7 @@ void TFM_Password::ClearCodeSlots()
 
 void TFM_Password::CheckRescueCode()
 {
-    games::GuardedStep(*this, "the code check", [this] {
+    frame::Guarded([this] {
         RescueDone = 0;
         std::string typed;
         for (platform::TLabel* slot : slots_)
@@ -242,7 +241,7 @@ void TFM_Password::ShuffleRescueRounds()
 
 void TFM_Password::LoadRescueRound()
 {
-    games::GuardedStep(*this, "the animal's turn", [this] {
+    frame::Guarded([this] {
         games::FeedbackPause();
         RescueTurn = RescueTurn + 1;
         if (RescueTurn > games::kRescueAnimals)
@@ -270,14 +269,14 @@ void TFM_Password::StartClick()
 void TFM_Password::KeyClick(const games::RescueKey& key)
 {
     auto* button = child<platform::TSpeedButton>(this, key.button);
-    games::GuardedStep(*this, "typing", [this, button] { EnterCodeChar(button->text().toStdString()); });
+    frame::Guarded([this, button] { EnterCodeChar(button->text().toStdString()); });
     // Every key speaks, also when its character is not taken.
     PlayLessonSound(key.sound);
 }
 
 void TFM_Password::BackspaceClick()
 {
-    games::GuardedStep(*this, "deleting", [this] { DeleteCodeChar(); });
+    frame::Guarded([this] { DeleteCodeChar(); });
     PlayLessonSound("back");
 }
 
@@ -293,7 +292,7 @@ void TFM_Password::EnterClick()
 
 void TFM_Password::NextGroupClick()
 {
-    games::GuardedStep(*this, "the next group", [this] {
+    frame::Guarded([this] {
         if (StartShown())
             return;
         PlayLessonSound("n_g");

@@ -3,30 +3,20 @@
 #include "lessons/games/games.h"
 #include "lessons/games/imagine_tables.h"
 #include "lessons/games/rescue_tables.h"
+#include "platform/colours.h"
 #include "resources/menu_catalogue.h"
 
-#include <cctype>
 #include <string>
 
 namespace games {
 
 namespace {
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 std::string folderOf(const char* className)
 {
     const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
     return entry ? entry->folder : "";
 }
-
-// The panel colour: pictures drawn on it blend into the screen.
-constexpr uint32_t kPanelGreen = 0xC0DCC0;
 
 // A soft background colour per animal, the same on its picture and its close-up.
 uint32_t animalBackground(int n)
@@ -42,11 +32,11 @@ void addImagine(content::Manifest& m)
     m.screens.push_back(cls);
     for (int n = 1; n <= kImagineAnimals; ++n) {
         const ImagineAnimal& a = kImagineAnimalTable[static_cast<size_t>(n)];
-        content::Picture& whole = m.picture(upper(std::string("FS") + AnimalKeyTable[static_cast<size_t>(n)]), 110, 105, "card");
+        content::Picture& whole = m.picture(std::string("FS") + AnimalKeyTable[static_cast<size_t>(n)], 110, 105, "card");
         whole.emoji = a.emoji;
         whole.text = a.name;
         whole.background = animalBackground(n);
-        content::Picture& part = m.picture(upper(std::string("FS") + ClueKeyTable[static_cast<size_t>(n)]), 100, 100, "closeup");
+        content::Picture& part = m.picture(std::string("FS") + ClueKeyTable[static_cast<size_t>(n)], 100, 100, "closeup");
         part.emoji = a.emoji;
         part.background = animalBackground(n);
         part.param = std::to_string(a.left) + "," + std::to_string(a.top) + "," + std::to_string(a.side);
@@ -74,27 +64,27 @@ void addRescue(content::Manifest& m)
         trapped.folder = folder;
         trapped.emoji = a.emoji;
         trapped.param = a.trap;
-        content::Picture& freed = m.picture(upper(kRescueFreedPrefix + key), 240, 240, "freed");
+        content::Picture& freed = m.picture(kRescueFreedPrefix + key, 240, 240, "freed");
         freed.emoji = a.emoji;
         m.sound(folder, "a" + key, std::string("救命啊！我是") + a.name + "，快来救救我！");
     }
-    content::Picture& keyFace = m.picture(upper(kRescueKeyFace), 60, 60, "key");
+    content::Picture& keyFace = m.picture(kRescueKeyFace, 60, 60, "key");
     keyFace.colour = 0xE8ECF4;
     keyFace.background = 0x3A4150;
-    content::Picture& back = m.picture(upper(kRescueBackFace), 80, 60, "key");
+    content::Picture& back = m.picture(kRescueBackFace, 80, 60, "key");
     back.colour = 0xF08A24;
     back.background = 0x3A4150;
-    content::Picture& enter = m.picture(upper(kRescueEnterFace), 90, 60, "key");
+    content::Picture& enter = m.picture(kRescueEnterFace, 90, 60, "key");
     enter.colour = 0x2E9E4A;
     enter.background = 0x3A4150;
     content::Picture& bubble = m.picture(kRescueStartBubble, 150, 104, "bubble");
     bubble.text = "开始";
     bubble.colour = 0xFF7A1A;
-    bubble.background = kPanelGreen;
+    bubble.background = platform::kMoneyGreen;
     content::Picture& hand = m.picture(kRescueHand, 56, 52, "hand");
     hand.emoji = "👈";
     hand.colour = 0xE02020;
-    hand.background = kPanelGreen;
+    hand.background = platform::kMoneyGreen;
 
     m.sound(folder, "st", "解救动物。小动物被关起来了！点开始，看右边的解救密码，在键盘上输入六个字符，再按确定。");
     static const char* const kDigits[] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};

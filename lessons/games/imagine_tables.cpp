@@ -29,7 +29,7 @@ const std::array<ImagineAnimal, kImagineAnimals + 1> kImagineAnimalTable = {{
     {"乌龟", "🐢", "乌龟", 0.30, 0.25, 0.40},               // shell
     {"鳄鱼", "🐊", "鳄鱼", 0.10, 0.45, 0.40},                // teeth
     {"刺猬", "🦔", "刺猬", 0.35, 0.15, 0.40},               // spines
-    {"松鼠", "🐿️", "松鼠", 0.48, 0.20, 0.42},               // bushy tail
+    {"松鼠", "🐿️", "松鼠", 0.50, 0.38, 0.50},               // bushy tail
     {"孔雀", "🦚", "孔雀", 0.45, 0.05, 0.45},               // tail feathers
     {"火烈鸟", "🦩", "火烈鸟", 0.20, 0.0, 0.40},            // pink head
     {"企鹅", "🐧", "企鹅", 0.25, 0.05, 0.45},               // black-and-white face

@@ -1,9 +1,6 @@
 #include "lessons/soundboards/calculator_pad_lesson.h"
 
-#include "lessons/soundboards/pads_boards_guard.h"
 #include "platform/platform.h"
-
-#include <stdexcept>
 
 namespace soundboards::padboard {
 
@@ -24,9 +21,8 @@ std::string CellName(int grid, int cell)
 }  // namespace
 
 CalculatorPadLesson::CalculatorPadLesson(const PadMember& pad, const LayoutSetup& setupLayout)
-    : LessonScreen(frame::ScreenSettings{pad.className, true}), pad_(pad)
+    : PadBoardLesson(frame::ScreenSettings{pad.className, true}, setupLayout), pad_(pad)
 {
-    setupLayout(this);
     for (int d = 1; d <= 9; ++d) {
         keys_[static_cast<size_t>(d)] = Child<platform::TSpeedButton>("btn_" + std::to_string(d));
         keyPictures_[static_cast<size_t>(d)] = Child<platform::TImage>(KeyPictureName(d));
@@ -42,16 +38,6 @@ CalculatorPadLesson::CalculatorPadLesson(const PadMember& pad, const LayoutSetup
     frame::OnClick(Child<platform::TSpeedButton>("btn_jia"), [this] { btn_jiaClick(); });
     frame::OnClick(Child<platform::TSpeedButton>("btn_dengyu"), [this] { btn_dengyuClick(); });
     frame::OnClick(Child<platform::TSpeedButton>("btn_clear"), [this] { btn_clearClick(); });
-    frame::OnClick(Child<platform::TSpeedButton>("btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
-}
-
-template <class T>
-T* CalculatorPadLesson::Child(const std::string& name) const
-{
-    T* widget = findChild<T*>(QString::fromStdString(name));
-    if (!widget)
-        throw std::logic_error("layout of " + std::string(pad_.className) + " lacks " + name);
-    return widget;
 }
 
 void CalculatorPadLesson::FormCreate()
@@ -79,11 +65,13 @@ void CalculatorPadLesson::btn_jiaClick()
 {
     if (OperandA == 0)
         return;
-    CarryOn(pad_.className, "the operator key", [this] {
+    // A failing stop ends the key's steps here; a failing sound does not
+    // keep the sign from showing.
+    frame::Guarded([this] {
         EntryState = 1;
         LimitSecondOperand();
         StopIfCurrent();
-        PlayLessonSound(pad_.operatorSound);
+        PlayPadSound(pad_.operatorSound);
         labels_[2]->setVisible(true);
     });
 }
@@ -94,7 +82,8 @@ void CalculatorPadLesson::btn_dengyuClick()
         return;
     EntryState = 2;
     PadResult = PadResultOf(pad_, OperandA, OperandB);
-    StopIfCurrent();
+    // A stop that fails does not end the key: the result is still shown.
+    frame::Guarded([this] { StopIfCurrent(); });
     PlayPadSound("dy");
     platform::Sleep(1000);
     PlayResultSound();
@@ -206,15 +195,15 @@ void CalculatorPadLesson::HideCounterGrids()
 
 void CalculatorPadLesson::PlayResultSound()
 {
-    CarryOn(pad_.className, "the result sound", [this] {
+    frame::Guarded([this] {
         StopIfCurrent();
-        PlayLessonSound(ResultSound(pad_, PadResult));
+        PlayPadSound(ResultSound(pad_, PadResult));
     });
 }
 
 void CalculatorPadLesson::PlayPadSound(const std::string& name)
 {
-    CarryOn(pad_.className, "playing a sound", [&] { PlayLessonSound(name); });
+    frame::Guarded([&] { PlayLessonSound(name); });
 }
 
 }  // namespace soundboards::padboard

@@ -4,20 +4,16 @@
 // addition) are this screen, driven by their PadMember row.
 #pragma once
 
-#include "lesson_frame/lesson_screen.h"
 #include "lessons/soundboards/calculator_pad_tables.h"
+#include "lessons/soundboards/pads_boards_lesson.h"
 
 #include <array>
-#include <functional>
 
 namespace soundboards::padboard {
 
-class CalculatorPadLesson : public frame::LessonScreen {
+class CalculatorPadLesson : public PadBoardLesson {
     Q_OBJECT
 public:
-    // Builds the pad's widgets into the screen (its layout's setupUi).
-    using LayoutSetup = std::function<void(QWidget*)>;
-
     CalculatorPadLesson(const PadMember& pad, const LayoutSetup& setupLayout);
 
     const PadMember& Pad() const { return pad_; }
@@ -49,9 +45,6 @@ private:
     void PlayPadSound(const std::string& name);
     void SetKeyVisible(int digit, bool visible);
     void DrawGrid(int grid, const platform::TLabel* label);
-
-    template <class T>
-    T* Child(const std::string& name) const;
 
     const PadMember& pad_;
     std::array<platform::TSpeedButton*, 10> keys_{};      // [1..9]

@@ -1,9 +1,5 @@
 #include "lessons/soundboards/number_combinations_lesson.h"
 
-#include "lessons/soundboards/pads_boards_guard.h"
-
-#include <stdexcept>
-
 namespace soundboards::padboard {
 
 namespace {
@@ -18,9 +14,8 @@ frame::ScreenSettings SettingsOf(const BoardMember& board)
 }  // namespace
 
 NumberCombinationsLesson::NumberCombinationsLesson(const BoardMember& board, const LayoutSetup& setupLayout)
-    : LessonScreen(SettingsOf(board)), board_(board)
+    : PadBoardLesson(SettingsOf(board), setupLayout), board_(board)
 {
-    setupLayout(this);
     for (int cell = 0; cell < board_.cells(); ++cell) {
         const int row = cell / 2;
         const std::string name = cell % 2 == 0 ? LeftButtonName(board_, row) : RightButtonName(board_, row);
@@ -30,16 +25,6 @@ NumberCombinationsLesson::NumberCombinationsLesson(const BoardMember& board, con
     }
     frame::OnClick(Child<platform::TSpeedButton>(board_.ascendingKey), [this] { AscendingClick(); });
     frame::OnClick(Child<platform::TSpeedButton>(board_.descendingKey), [this] { DescendingClick(); });
-    frame::OnClick(Child<platform::TSpeedButton>("btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
-}
-
-template <class T>
-T* NumberCombinationsLesson::Child(const std::string& name) const
-{
-    T* widget = findChild<T*>(QString::fromStdString(name));
-    if (!widget)
-        throw std::logic_error("layout of " + std::string(board_.className) + " lacks " + name);
-    return widget;
 }
 
 void NumberCombinationsLesson::FormCreate()
@@ -85,7 +70,7 @@ void NumberCombinationsLesson::DescendingClick()
 // A failing sound leaves the click's marker step to run.
 void NumberCombinationsLesson::PlayCombinationNumber()
 {
-    CarryOn(board_.className, "playing a number", [this] {
+    frame::Guarded([this] {
         StopLessonSound();
         PlayLessonSound(NumberSound(board_, NumberIndex, OrderMode == 1));
     });

@@ -4,20 +4,16 @@
 // this screen, driven by their BoardMember row.
 #pragma once
 
-#include "lesson_frame/lesson_screen.h"
 #include "lessons/soundboards/number_combinations_tables.h"
+#include "lessons/soundboards/pads_boards_lesson.h"
 
 #include <array>
-#include <functional>
 
 namespace soundboards::padboard {
 
-class NumberCombinationsLesson : public frame::LessonScreen {
+class NumberCombinationsLesson : public PadBoardLesson {
     Q_OBJECT
 public:
-    // Builds the board's widgets into the screen (its layout's setupUi).
-    using LayoutSetup = std::function<void(QWidget*)>;
-
     NumberCombinationsLesson(const BoardMember& board, const LayoutSetup& setupLayout);
 
     const BoardMember& Board() const { return board_; }
@@ -40,9 +36,6 @@ private:
     void ShowCombinationMarker();
     void SetAscendingCaptions();
     void SetDescendingCaptions();
-
-    template <class T>
-    T* Child(const std::string& name) const;
 
     const BoardMember& board_;
     std::array<platform::TSpeedButton*, kMaxCells> buttons_{};  // by cell

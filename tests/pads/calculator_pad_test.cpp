@@ -6,11 +6,11 @@
 #include "platform/widgets.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <stdexcept>
 #include <vector>
 
 using namespace testing_support;
+using pads_testing::FailingMedia;
+using pads_testing::Sound;
 
 namespace {
 
@@ -35,13 +35,6 @@ const Cells kFirstGrid[] = {{}, {5}, {4, 6}, {4, 5, 6}, {4, 6, 7, 9}, {2, 4, 6, 
 const Cells kOtherGrids[] = {{}, {5}, {4, 6}, {4, 5, 6}, {5, 7, 8, 9}, {2, 4, 6, 7, 9}, {4, 5, 6, 7, 8, 9},
                              {2, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9},
                              {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
-
-std::string Sound(int n)
-{
-    char name[8];
-    std::snprintf(name, sizeof name, "%03d", n);
-    return name;
-}
 
 std::string Key(int d) { return "btn_" + std::to_string(d); }
 
@@ -229,8 +222,7 @@ TEST_P(PadCase, TheOperatorAgainRepeatsItsSoundAndKeepsTheSecondOperand)
 TEST_P(PadCase, ADigitAfterAResultStartsAFreshExpression)
 {
     PadFixture f(*GetParam());
-    for (const char* key : {"btn_5", "btn_jia", "btn_4", "btn_dengyu", "btn_7"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    ASSERT_TRUE(f.Press({"btn_5", "btn_jia", "btn_4", "btn_dengyu", "btn_7"}));
     EXPECT_EQ(f.Text("lb_1"), "7");
     EXPECT_EQ(f.Text("lb_3"), "");
     EXPECT_EQ(f.Text("lb_5"), "");
@@ -269,8 +261,7 @@ TEST_P(PadCase, ClearBeforeAnyResultLeavesTheDisplayEmptyAndOpensEveryKey)
 TEST_P(PadCase, ClearAfterAResultShowsZeroInTheResultPlace)
 {
     PadFixture f(*GetParam());
-    for (const char* key : {"btn_3", "btn_jia", "btn_1", "btn_dengyu", "btn_clear"})
-        ASSERT_TRUE(f.Click(key)) << key;
+    ASSERT_TRUE(f.Press({"btn_3", "btn_jia", "btn_1", "btn_dengyu", "btn_clear"}));
     EXPECT_EQ(f.ShownNumbered("lb_", 5), Cells{5});
     EXPECT_EQ(f.Text("lb_5"), "0");
     for (int g = 1; g <= 3; ++g)
@@ -295,27 +286,16 @@ TEST_P(PadCase, HiddenKeysComeBackOnlyAfterEqualsOrClear)
 }
 
 // A sound that fails does not keep the equals key from showing its result.
-class FailingMedia : public RecordingPlatform {
-public:
-    int mciSendString(const std::string& command) override
-    {
-        RecordingPlatform::mciSendString(command);
-        if (failing && command.rfind("OPEN ", 0) == 0)
-            throw std::runtime_error("cannot open " + command);
-        return 0;
-    }
-    bool failing = false;
-};
-
 TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
 {
     PadFixture f(*GetParam());
-    FailingMedia failing;  // replaces the fixture's platform while alive
-    failing.exe = f.rec.exe;
-    for (const char* key : {"btn_6", "btn_jia", "btn_3"})
-        ASSERT_TRUE(f.Click(key)) << key;
-    failing.failing = true;
+    FailingMedia failing(f.rec.exe);  // replaces the fixture's platform while alive
+    ASSERT_TRUE(f.Press({"btn_6", "btn_jia", "btn_3"}));
+    failing.failing = "OPEN ";
+    WarningLog warnings;
     ASSERT_TRUE(f.Click("btn_dengyu"));
+    EXPECT_EQ(warnings.lines.size(), 2u) << "\"dy\" and the result";
+    EXPECT_TRUE(pads_testing::AllNameTheScreen(warnings.lines, GetParam()->className));
     const int result = GetParam()->subtract ? 3 : 9;
     EXPECT_EQ(f.Text("lb_5"), std::to_string(result));
     EXPECT_EQ(f.Grid(3), kOtherGrids[result]);
@@ -323,10 +303,48 @@ TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
     EXPECT_TRUE(std::any_of(failing.log.begin(), failing.log.end(),
                             [&](const std::string& line) { return line.find(tried) != std::string::npos; }))
         << "the result sound is tried after the failing \"dy\"";
-    failing.failing = false;
+    failing.failing.clear();
     f.rec.clear();
     ASSERT_TRUE(f.Click("btn_2")) << "the pad goes on";
     EXPECT_EQ(f.Text("lb_1"), "2");
+}
+
+// The operator's own sound failing still shows its sign, after the keys are limited.
+TEST_P(PadCase, AFailingOperatorSoundStillShowsTheSign)
+{
+    PadFixture f(*GetParam());
+    FailingMedia failing(f.rec.exe);
+    ASSERT_TRUE(f.Click("btn_7"));
+    failing.failing = "OPEN ";
+    WarningLog warnings;
+    ASSERT_TRUE(f.Click("btn_jia"));
+    EXPECT_TRUE(f.Shown("lb_2"));
+    EXPECT_EQ(f.OpenKeys(), GetParam()->subtract ? Keys(1, 7) : Keys(1, 3));
+    EXPECT_EQ(warnings.lines.size(), 1u);
+    EXPECT_TRUE(pads_testing::AllNameTheScreen(warnings.lines, GetParam()->className));
+    failing.failing.clear();
+    ASSERT_TRUE(f.Press({"btn_2", "btn_dengyu"}));
+    EXPECT_EQ(f.Text("lb_5"), GetParam()->subtract ? "5" : "9");
+}
+
+// A stop that fails leaves every sound unplayed, yet the result and its
+// counters show and the keys open again.
+TEST_P(PadCase, AFailingStopStillShowsTheResult)
+{
+    PadFixture f(*GetParam());
+    FailingMedia failing(f.rec.exe);
+    ASSERT_TRUE(f.Press({"btn_5", "btn_jia", "btn_2"}));
+    failing.failing = "CLOSE ";
+    WarningLog warnings;
+    ASSERT_TRUE(f.Click("btn_dengyu"));
+    const int result = GetParam()->subtract ? 3 : 7;
+    EXPECT_EQ(f.Text("lb_5"), std::to_string(result));
+    EXPECT_TRUE(f.Shown("lb_4"));
+    EXPECT_EQ(f.Grid(3), kOtherGrids[result]);
+    EXPECT_EQ(f.OpenKeys(), Keys(1, 9));
+    EXPECT_FALSE(warnings.lines.empty());
+    EXPECT_TRUE(pads_testing::AllNameTheScreen(warnings.lines, GetParam()->className));
+    EXPECT_TRUE(std::find(failing.log.begin(), failing.log.end(), SleepLine(1000)) != failing.log.end());
 }
 
 // --- the pads' own edge cases ----------------------------------------------
@@ -334,8 +352,7 @@ TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
 TEST(SubtractionPad, NineMinusNineSpeaksZeroAndShowsNoCounters)
 {
     PadFixture f(kSubtraction);
-    for (const char* key : {"btn_9", "btn_jia"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_9", "btn_jia"}));
     EXPECT_EQ(f.OpenKeys(), Keys(1, 9)) << "9 leaves every key open";
     ASSERT_TRUE(f.Click("btn_9"));
     f.rec.clear();
@@ -349,8 +366,7 @@ TEST(SubtractionPad, NineMinusNineSpeaksZeroAndShowsNoCounters)
 TEST(AdditionPad, NinePlusOneSpeaksTenAndShowsTheTenthCell)
 {
     PadFixture f(kAddition);
-    for (const char* key : {"btn_9", "btn_jia"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_9", "btn_jia"}));
     EXPECT_EQ(f.OpenKeys(), Keys(1, 1));
     ASSERT_TRUE(f.Click("btn_1"));
     ASSERT_TRUE(f.Click("btn_dengyu"));
@@ -358,8 +374,7 @@ TEST(AdditionPad, NinePlusOneSpeaksTenAndShowsTheTenthCell)
     EXPECT_EQ(f.Text("lb_5"), "10");
     EXPECT_EQ(f.Grid(3), Keys(1, 10));
     // A smaller result afterwards hides the tenth cell again.
-    for (const char* key : {"btn_4", "btn_jia", "btn_4", "btn_dengyu"})
-        ASSERT_TRUE(f.Click(key));
+    ASSERT_TRUE(f.Press({"btn_4", "btn_jia", "btn_4", "btn_dengyu"}));
     EXPECT_EQ(f.Grid(3), kOtherGrids[8]);
 }
 

@@ -7,12 +7,11 @@
 #include "lessons/soundboards/number_combinations_lesson.h"
 #include "platform/widgets.h"
 
-#include <cstdio>
-#include <stdexcept>
 #include <sstream>
 #include <vector>
 
 using namespace testing_support;
+using pads_testing::Sound;
 
 namespace {
 
@@ -62,13 +61,6 @@ const Board kBoards[] = {
      "Image12 Image16 Image17 Image20 Image18 Image21 Image19 Image22",
      false, true},
 };
-
-std::string Sound(int n)
-{
-    char name[8];
-    std::snprintf(name, sizeof name, "%03d", n);
-    return name;
-}
 
 class BoardFixture : public pads_testing::LessonFixture {
 public:
@@ -275,26 +267,20 @@ TEST(TenBoard, TenSpeaksTenAscendingAndZeroDescending)
     EXPECT_EQ(f.rec.log.back(), PlaySteps(f.Folder(), "000").back());
 }
 
-// A number whose sound cannot be opened still takes the marker.
-class FailingOpen : public RecordingPlatform {
-public:
-    int mciSendString(const std::string& command) override
-    {
-        RecordingPlatform::mciSendString(command);
-        if (command.rfind("OPEN ", 0) == 0)
-            throw std::runtime_error("cannot open " + command);
-        return 0;
-    }
-};
-
+// A number whose sound cannot be opened still takes the marker; each
+// dropped failure leaves one warning line naming the board.
 TEST(ThreeBoard, AFailingNumberSoundStillMovesTheMarker)
 {
     BoardFixture f(kBoards[2]);
-    FailingOpen failing;  // replaces the fixture's platform while alive
+    pads_testing::FailingMedia failing;  // replaces the fixture's platform while alive
+    failing.failing = "OPEN ";
+    WarningLog warnings;
     ASSERT_TRUE(f.Click("btn_b1"));
     EXPECT_EQ(f.MarkedCells(), std::set<int>{5});
     ASSERT_TRUE(f.Click("btn_1"));
     EXPECT_EQ(f.MarkedCells(), std::set<int>{2});
+    EXPECT_EQ(warnings.lines.size(), 2u);
+    EXPECT_TRUE(pads_testing::AllNameTheScreen(warnings.lines, "TFM_ChaiFengSan"));
 }
 
 }  // namespace

@@ -12,8 +12,25 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace pads_testing {
+
+// n written with three digits, as the numbers' sounds are named.
+std::string Sound(int n);
+
+// Replaces the fixture's platform while alive: media commands that begin
+// with `failing` throw, as a broken media interface might.
+class FailingMedia : public testing_support::RecordingPlatform {
+public:
+    // exe: the running program of the platform it replaces.
+    explicit FailingMedia(const std::string& exePath = {}) { exe = exePath; }
+    int mciSendString(const std::string& command) override;
+    std::string failing;  // "OPEN ", "CLOSE "; empty: nothing fails
+};
+
+// Whether every warning line names the screen and says the error was dropped.
+bool AllNameTheScreen(const std::vector<std::string>& lines, const std::string& className);
 
 class LessonFixture {
 public:
@@ -27,6 +44,9 @@ public:
     std::string Folder(const std::string& relative) const { return media.programFolder() + relative; }
 
     bool Click(const std::string& name) { return testing_support::Click(Screen(), name); }
+    // Clicks the named widgets in order; false (with a failure naming it)
+    // at the first that takes no click.
+    bool Press(std::initializer_list<const char*> names);
     std::string Text(const std::string& name) { return testing_support::TextOf(Screen(), name); }
     // Whether the named widget is shown (on a shown screen); false for none.
     bool Shown(const std::string& name) const;

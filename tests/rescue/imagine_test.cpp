@@ -114,6 +114,16 @@ TEST_F(Imagine, StartShowsTheDrawnGroupWithoutMarksAndPlaysTheInstruction)
     EXPECT_FALSE(screen->Settings().maximiseOnShow);
 }
 
+TEST_F(Imagine, EachGroupIsDrawnAfterAFreshSeedBeforeItsSound)
+{
+    rec.logSeeds = true;
+    openWith(5);
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, play("st")}));
+    rec.clear();
+    ASSERT_TRUE(click("SpeedButton1"));
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, StopSteps("st"), play("n_g")}));
+}
+
 TEST_F(Imagine, EveryGroupShowsTenAnimalsAndTheFirstPictureIsTheAnswerTwiceAsOften)
 {
     openWith(1);
@@ -206,7 +216,7 @@ TEST_F(Imagine, AMissingPictureEndsTheGroupThereAndNothingCrashes)
 {
     const Group g = ExpectedGroup(7);
     pictures.remove(Key("FSB", g.shown[3]));
-    Warnings warnings;
+    testing_support::WarningLog warnings;
     openWith(7);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(colourOf(picture(i)), AnimalColour(g.shown[static_cast<size_t>(i)]).name().toStdString());

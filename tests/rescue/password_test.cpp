@@ -283,6 +283,24 @@ TEST_F(Password, StartShowsTheFirstAnimalOfTheShuffledOrderAfterAPause)
     EXPECT_EQ(game().RescueAnimal, std::to_string(order[0]));
 }
 
+// The code is drawn at creation and after the pause that follows "n_g"; the
+// order of the turns once, when the bubble is clicked, before its pause.
+TEST_F(Password, ReseedsWhereTheCodeAndTheOrderAreDrawn)
+{
+    rec.logSeeds = true;
+    openWith(4242u);
+    EXPECT_EQ(rec.log, Steps({{"Randomize"}, play("st")}));
+    const std::vector<int> order = ExpectedOrder(4242u);
+    rec.clear();
+    start();
+    const std::string first = "a" + Key3(order[0]);
+    EXPECT_EQ(rec.log, Steps({{"Randomize", SleepLine(1000)}, StopSteps("st"), play(first)}));
+    rec.clear();
+    ASSERT_TRUE(click("SpeedButton1"));
+    EXPECT_EQ(rec.log, Steps({StopSteps(first), play("n_g"), {SleepLine(1000), "Randomize", SleepLine(1000)},
+                              StopSteps("n_g"), play("a" + Key3(order[1]))}));
+}
+
 TEST_F(Password, TenTurnsShowEachAnimalOnceAndTheEleventhTheFirstAgain)
 {
     openWith(77u);
@@ -459,7 +477,7 @@ TEST_F(Password, AMissingOrCorruptTrappedPictureEndsThatTurnsLoadAtTheFile)
         openWith(9u);
         start();
         rec.clear();
-        Warnings warnings;
+        testing_support::WarningLog warnings;
         ASSERT_TRUE(click("SpeedButton1"));
         // "n_g", the two pauses, and no animal sound.
         EXPECT_EQ(rec.log, Steps({StopSteps("a" + Key3(order[0])), play("n_g"), {SleepLine(1000), SleepLine(1000)}}));
@@ -487,7 +505,7 @@ TEST_F(Password, TrappedPicturesWithSpoiledBytesNeverCrashTheTurn)
     openWith(21u);
     start();
     std::mt19937 random(2026);
-    Warnings warnings;
+    testing_support::WarningLog warnings;
     size_t failed = 0;
     for (int round = 0; round < 150; ++round) {
         // Every file a good BMP with a few bytes of its header and rows spoiled.

@@ -1,6 +1,6 @@
 // What the imagine-the-animal and rescue-game tests share: the generator as
 // the board quiz tests write it out, one screen opened on the recording
-// platform with fake pictures, and a catcher of the warnings a screen prints.
+// platform with fake pictures.
 #pragma once
 
 #include "lesson_frame/lesson_registry.h"
@@ -10,7 +10,6 @@
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
-#include <QtGlobal>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -32,29 +31,17 @@ inline int Draw(uint32_t& s, int n)
 inline QColor AnimalColour(int n) { return QColor(n * 9, 250 - n * 9, 40); }
 inline QColor ClueColour(int n) { return QColor(40, n * 9, 250 - n * 9); }
 
-// The warnings printed while alive.
-class Warnings {
+// The recording platform, logging each reseed as "Randomize" on request, so
+// a test sees where in a handler the draws begin.
+class SeedLoggingPlatform : public testing_support::RecordingPlatform {
 public:
-    Warnings() : previous_(qInstallMessageHandler(&Warnings::handle)) { current() = this; }
-    ~Warnings()
+    bool logSeeds = false;
+    uint64_t highResolutionCounter() override
     {
-        qInstallMessageHandler(previous_);
-        current() = nullptr;
+        if (logSeeds)
+            log.push_back("Randomize");
+        return RecordingPlatform::highResolutionCounter();
     }
-    std::vector<std::string> lines;
-
-private:
-    static Warnings*& current()
-    {
-        static Warnings* w = nullptr;
-        return w;
-    }
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (current() && type == QtWarningMsg)
-            current()->lines.push_back(text.toStdString());
-    }
-    QtMessageHandler previous_;
 };
 
 // One lesson screen on the recording platform.
@@ -91,7 +78,7 @@ public:
         return img ? testing_support::CentreColour(img->picture()) : "no image";
     }
 
-    testing_support::RecordingPlatform rec;
+    SeedLoggingPlatform rec;
     testing_support::MediaFixture media{rec};
     testing_support::FakePictures pictures;
     std::unique_ptr<frame::LessonScreen> screen;
