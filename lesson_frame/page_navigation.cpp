@@ -53,18 +53,18 @@ void PageNavigation::PlayPreviousSound()
     screen_->PlayLessonSound(settings_.previousSound, settings_.stop);
 }
 
-void PageNavigation::NextPageClick()
+bool PageNavigation::NextPageClick()
 {
-    Guarded([this] {
+    return Guarded([this] {
         StepNext();
         Redraw();
         PlayNextSound();
     });
 }
 
-void PageNavigation::PreviousPageClick()
+bool PageNavigation::PreviousPageClick()
 {
-    Guarded([this] {
+    return Guarded([this] {
         StepPrevious();
         Redraw();
         PlayPreviousSound();

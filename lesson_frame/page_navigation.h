@@ -35,8 +35,9 @@ public:
     void Reset();
 
     // The whole handlers, each one guarded block: step, redraw, page sound.
-    void NextPageClick();
-    void PreviousPageClick();
+    // False when an error ended the block early.
+    bool NextPageClick();
+    bool PreviousPageClick();
 
     // Their parts, for screens that do more in their page handlers.
     void StepNext();      // PageIndex + 1 and the button states

@@ -5,8 +5,6 @@
 #include "platform/platform.h"
 #include "ui_soundboards_caimiyu.h"
 
-#include <QtGlobal>
-
 namespace {
 
 constexpr int kAnswerPauseMs = 1200;  // between the lead-in and the answer word
@@ -101,7 +99,7 @@ void TFM_CaiMiYu::ShowRiddleAnswer()
     const std::string number = CurrentRiddleNumber(CurrentSoundAlias);
     if (number.empty())
         return;
-    const bool done = frame::Guarded([this, &number] {
+    frame::Guarded([this, &number] {
         ui_.answer->setVisible(true);
         ui_.question->setVisible(false);
         LoadNamedPicture(ui_.answer, "cmy" + number);
@@ -110,17 +108,14 @@ void TFM_CaiMiYu::ShowRiddleAnswer()
         platform::Sleep(kAnswerPauseMs);
         PlayLessonSound("b" + number);
     });
-    if (!done)
-        qWarning("riddles lesson: the answer of riddle %s could not be shown", number.c_str());
 }
 
 void TFM_CaiMiYu::PageClick(bool forward)
 {
-    if (forward)
-        pages_.NextPageClick();
-    else
-        pages_.PreviousPageClick();
-    // A new page has no current riddle: its text goes, the question is back.
+    // The shared step (an error ends it there); then a new page has no
+    // current riddle: its text goes, the question is back.
+    if (!(forward ? pages_.NextPageClick() : pages_.PreviousPageClick()))
+        return;
     ui_.text->clear();
     ShowQuestionPicture();
 }

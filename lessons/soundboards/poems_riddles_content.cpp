@@ -5,8 +5,7 @@
 #include "lessons/soundboards/tangshi_tables.h"
 #include "resources/menu_catalogue.h"
 
-#include <algorithm>
-#include <cctype>
+#include <utility>
 
 namespace soundboards {
 
@@ -15,32 +14,35 @@ namespace {
 // espeak-ng's embedded speed command: recitations go slower than speech.
 constexpr const char* kRecitingPace = "\x01" "130S";
 
-// Words espeak-ng reads with the wrong one of a character's readings, and a
-// spelling it reads right: what is heard changes, never what is shown.
+// Words espeak-ng reads with the wrong one of a character's readings, or
+// says with a syllable twice (its two-character words 琵琶, 鸳鸯, 烽火, 潦倒,
+// 凛凛, 谜语), and a spelling it reads right: what is heard changes, never
+// what is shown.
 // clang-format off
 const std::pair<const char*, const char*> kSpokenAs[] = {
     // In the poems (háng, huán, shào, cuī, yìng, zhāo, chóng, mò, chán, jì,
-    // shí, dé, jiè, féng, shēng).
+    // shí, dé, jiè, féng, shēng, tái, dì, wéi, zhuó, shè, tán, zhòng, liǎo,
+    // fú, qǔ, pū, dū, bó, jiǎ).
     {"一行白鹭", "一杭白鹭"}, {"人未还", "人未环"}, {"一日还", "一日环"}, {"终不还", "终不环"},
     {"还来就菊花", "环来就菊花"}, {"少小离家", "绍小离家"}, {"鬓毛衰", "鬓毛催"}, {"不应人", "不映人"},
     {"朝辞", "招辞"}, {"渭城朝雨", "渭城招雨"}, {"万重山", "万虫山"}, {"重阳", "虫阳"},
     {"没在", "莫在"}, {"没马蹄", "莫马蹄"}, {"单于", "蝉于"}, {"轻骑", "轻记"},
     {"不相识", "不相石"}, {"不识君", "不石君"}, {"怕得", "怕德"}, {"报得", "报德"}, {"能得", "能德"},
     {"藉秋风", "借秋风"}, {"密密缝", "密密逢"}, {"不胜簪", "不升簪"}, {"莓苔", "莓台"},
-    // In the titles and poets' names (què, zhài, sài, dé, qiáo, yìng).
-    {"鹳鹊", "鹳雀"}, {"鹿柴", "鹿寨"}, {"塞下曲", "赛下曲"}, {"出塞", "出赛"}, {"赋得", "赋德"},
-    {"李峤", "李乔"}, {"韦应物", "韦映物"},
-    // In the riddles and their answers (zhǎng, shǔ, bēi, shuài, liǎo).
+    {"青苔", "青台"}, {"地上霜", "第上霜"}, {"为异客", "维异客"}, {"著花未", "酌花未"},
+    {"客舍", "客社"}, {"弹琴", "谈琴"}, {"春种", "春众"}, {"青未了", "青未瞭"}, {"夫如何", "扶如何"},
+    {"此曲", "此取"}, {"铺水中", "扑水中"}, {"皇都", "皇督"}, {"泊", "博"}, {"贾亭", "假亭"},
+    {"琵琶", "皮爬"}, {"鸳鸯", "渊央"}, {"烽火", "风火"}, {"潦倒", "辽岛"},
+    // In the titles and poets' names (què, zhài, sài qǔ, dé, qiáo, yìng, jiǎ).
+    {"鹳鹊", "鹳雀"}, {"鹿柴", "鹿寨"}, {"塞下曲", "赛下取"}, {"出塞", "出赛"}, {"赋得", "赋德"},
+    {"李峤", "李乔"}, {"韦应物", "韦映物"}, {"贾岛", "假岛"},
+    // In the riddles, their answers and the start sound (zhǎng, shǔ, bēi,
+    // shuài, jiàng, liǎo, lǐn, jiē).
     {"长鼻子", "掌鼻子"}, {"往上长", "往上掌"}, {"长大没尾巴", "掌大没尾巴"}, {"数不清", "鼠不清"},
-    {"背着", "杯着"}, {"率兵", "帅兵"}, {"知了", "知瞭"},
+    {"背着", "杯着"}, {"率兵", "帅兵"}, {"兵和将", "兵和酱"}, {"知了", "知瞭"}, {"凛凛", "檩檩"},
+    {"结的果实", "接的果实"}, {"谜语", "谜雨"},
 };
 // clang-format on
-
-std::string upper(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name;
-}
 
 // Replaces every occurrence of `from` in text.
 std::string replaced(std::string text, const std::string& from, const std::string& to)
@@ -88,7 +90,7 @@ std::string declareLesson(content::Manifest& m, const char* className, const std
     const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
     const std::string folder = entry ? entry->folder : "";
     m.screens.push_back(className);
-    m.sound(folder, "st", start);
+    m.sound(folder, "st", spoken(start));
     m.sound(folder, "n", "下一页");
     m.sound(folder, "l", "上一页");
     return folder;
@@ -112,7 +114,7 @@ void addCaiMiYu(content::Manifest& m)
         const Riddle& riddle = *RiddleOf(n);
         m.sound(folder, RiddleSound(n), spokenRiddle(riddle));
         m.sound(folder, "b" + RiddleSound(n), spoken(riddle.answer));
-        content::Picture& answer = m.picture(upper(RiddleAnswerPicture(n)), 150, 150, "riddle_answer");
+        content::Picture& answer = m.picture(RiddleAnswerPicture(n), 150, 150, "riddle_answer");
         answer.emoji = riddle.emoji;
         answer.param = riddle.drawing;
         answer.text = riddle.answer;

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 
 #include <functional>
+#include <stdexcept>
 
 using namespace poems_test;
 using testing_support::SleepLine;
@@ -185,6 +186,80 @@ TEST_F(CaiMiYuScreen, TheLastRiddle)
     ASSERT_TRUE(click("Image9"));
     EXPECT_EQ(rec.log, answerSteps("030", "030"));
     EXPECT_EQ(answerShown(), colourOf("CMY030"));
+}
+
+// A missing answer picture after another answer was shown: the earlier
+// picture stays in img_da, nothing is heard, one warning line names the
+// screen.
+TEST_F(CaiMiYuScreen, AMissingAnswerPictureLeavesThePreviousOne)
+{
+    pictures.remove("CMY004");
+    ASSERT_TRUE(click("btn_3"));
+    ASSERT_TRUE(click("Image2"));
+    ASSERT_EQ(answerShown(), colourOf("CMY003"));
+    ASSERT_TRUE(click("btn_4"));
+    EXPECT_FALSE(shown("img_da"));
+    rec.clear();
+    testing_support::WarningLog warnings;
+    ASSERT_TRUE(click("Image9"));
+    EXPECT_TRUE(rec.log.empty());
+    EXPECT_TRUE(shown("img_da"));
+    EXPECT_FALSE(shown("Image2"));
+    EXPECT_EQ(answerShown(), colourOf("CMY003"));
+    EXPECT_EQ(screen->CurrentSoundAlias, "004");
+    ASSERT_EQ(warnings.lines.size(), 1u);
+    EXPECT_EQ(warnings.lines[0].rfind("TFM_CaiMiYu: ", 0), 0u) << warnings.lines[0];
+}
+
+// The recording platform with a media interface that fails on one command.
+class FailingOn : public testing_support::RecordingPlatform {
+public:
+    explicit FailingOn(std::string command) : command_(std::move(command)) {}
+    int mciSendString(const std::string& command) override
+    {
+        const int result = RecordingPlatform::mciSendString(command);
+        if (command == command_)
+            throw std::runtime_error("\"" + command + "\" failed");
+        return result;
+    }
+
+private:
+    std::string command_;
+};
+
+// An error ends the answer step and the page step where it happens: what
+// was done stays done, the rest is skipped, one warning line says so.
+TEST_F(CaiMiYuScreen, AnErrorEndsTheAnswerStepWhereItHappens)
+{
+    ASSERT_TRUE(click("btn_2"));
+    testing_support::WarningLog warnings;
+    FailingOn failing("PLAY da");
+    ASSERT_TRUE(click("Image2"));
+    // The lead-in's steps up to its failing command; no pause, no answer word.
+    std::vector<std::string> leadIn = play("da");
+    leadIn.resize(3);
+    ASSERT_EQ(leadIn.back(), "PLAY da");
+    EXPECT_EQ(failing.log, Steps({StopSteps("002"), leadIn}));
+    EXPECT_TRUE(shown("img_da"));
+    EXPECT_EQ(answerShown(), colourOf("CMY002"));
+    EXPECT_EQ(warnings.lines.size(), 1u);
+}
+
+TEST_F(CaiMiYuScreen, AnErrorEndsThePageStepWhereItHappens)
+{
+    ASSERT_TRUE(click("btn_2"));
+    ASSERT_TRUE(click("Image2"));
+    testing_support::WarningLog warnings;
+    FailingOn failing("PLAY n");
+    ASSERT_TRUE(click("btn_nextpage"));
+    EXPECT_EQ(lesson().PageIndex(), 1);
+    EXPECT_TRUE(enabled("btn_lastpage"));
+    EXPECT_EQ(captions(), captionsOf(1));
+    EXPECT_EQ(failing.log.back(), "PLAY n");
+    // Clearing the text and bringing back the question come after the sound.
+    EXPECT_EQ(text("lb2"), soundboards::RiddleOf(2)->text);
+    EXPECT_TRUE(shown("img_da"));
+    EXPECT_EQ(warnings.lines.size(), 1u);
 }
 
 // The answer step from each state of the current sound, reached as a kid

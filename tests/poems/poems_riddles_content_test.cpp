@@ -8,11 +8,14 @@
 #include "resources/content.h"
 #include "resources/menu_catalogue.h"
 #include "tests/poems/poems_harness.h"
+#include "tools/content_gen/voices.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -81,6 +84,63 @@ TEST(PoemsRiddlesContent, RecordingsSayWhatTheScreenShows)
     EXPECT_EQ(d.sounds.at("guess/b030").say, "香蕉");
 }
 
+// Characters espeak-ng would read with another of their readings are
+// spoken as a homophone of the reading the verse needs.
+TEST(PoemsRiddlesContent, ReadingsOfCharactersWithSeveral)
+{
+    const Declared d;
+    struct Case {
+        const char* sound;
+        const char* said;  // the spelling heard
+    } cases[] = {
+        {"tangshi/002", "第上霜"},     // 地 dì, not de
+        {"tangshi/041", "维异客"},     // 为 wéi
+        {"tangshi/040", "酌花未"},     // 著 zhuó
+        {"tangshi/043", "客社青青"},   // 舍 shè
+        {"tangshi/046", "谈琴"},       // 弹 tán
+        {"tangshi/027", "春众"},       // 种 zhòng
+        {"tangshi/058", "青未瞭"},     // 了 liǎo
+        {"tangshi/058", "岱宗扶如何"}, // 夫 fú
+        {"tangshi/052", "此取"},       // 曲 qǔ
+        {"tangshi/018", "赛下取"},     // 塞下曲 sài xià qǔ
+        {"tangshi/064", "扑水中"},     // 铺 pū
+        {"tangshi/072", "皇督"},       // 都 dū
+        {"tangshi/031", "夜博"},       // 泊 bó
+        {"tangshi/065", "博烟渚"},
+        {"tangshi/038", "青台"},       // 苔 tái
+        {"tangshi/066", "假岛"},       // 贾 jiǎ
+        {"tangshi/070", "假亭"},
+        {"guess/007", "兵和酱"},       // 将 jiàng
+        {"guess/029", "接的果实"},     // 结 jiē
+    };
+    for (const Case& c : cases)
+        EXPECT_NE(d.sounds.at(c.sound).say.find(c.said), std::string::npos) << c.sound << " " << c.said;
+}
+
+// espeak-ng says each character once: some of its two-character words
+// (琵琶, 鸳鸯, 烽火, 潦倒, 凛凛) come out with their second syllable twice,
+// which a spelling of the same sound avoids.
+TEST(PoemsRiddlesContent, EveryCharacterIsSpokenOnce)
+{
+    const Declared d;
+    for (const auto& [name, sound] : d.sounds) {
+        const std::u32string said = QString::fromStdString(sound.say).toStdU32String();
+        const long hanzi = std::count_if(said.begin(), said.end(), [](char32_t c) { return c >= 0x4e00 && c <= 0x9fff; });
+        std::string phonemes;
+        ASSERT_EQ(gen::runProgram({"espeak-ng", "-q", "-x", "-v", gen::speechVoice(sound.voice), sound.say}, &phonemes), 0);
+        long syllables = 0;
+        const QRegularExpression tone("\\d+");
+        for (const QString& word : QString::fromStdString(phonemes).split(QRegularExpression("[_|\\s]+"), Qt::SkipEmptyParts)) {
+            long tones = 0;
+            for (auto m = tone.globalMatch(word); m.hasNext(); m.next())
+                ++tones;
+            EXPECT_LE(tones, 1) << name << ": " << word.toStdString() << " in " << phonemes;
+            syllables += tones;
+        }
+        EXPECT_EQ(syllables, hanzi) << name << ": " << sound.say << "\n" << phonemes;
+    }
+}
+
 TEST(PoemsRiddlesContent, EveryPictureTheScreensShowIsDeclaredAtItsSize)
 {
     const Declared d;
@@ -102,12 +162,22 @@ TEST(PoemsRiddlesContent, EveryPictureTheScreensShowIsDeclaredAtItsSize)
     EXPECT_EQ(d.pictures.at("CMY030").text, "香蕉");
 }
 
-void Save(QWidget* screen, const QString& name)
+// The goldfish of riddle 27 is red ("好像一朵大红花"): its picture is
+// mostly red where it is not the card or the word.
+TEST(PoemsRiddlesRender, TheGoldfishIsRed)
 {
-    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(screen->grab().save(QDir(dir).filePath(name)));
-    }
+    const QImage fish = platform::loadPictureResource(soundboards::RiddleAnswerPicture(27)).image();
+    int red = 0, coloured = 0;
+    for (int y = 0; y < fish.height() * 6 / 10; ++y)
+        for (int x = 0; x < fish.width(); ++x) {
+            const QColor c = fish.pixelColor(x, y);
+            if (c.hsvSaturation() < 100)
+                continue;
+            ++coloured;
+            red += (c.hsvHue() <= 25 || c.hsvHue() >= 345) ? 1 : 0;
+        }
+    ASSERT_GT(coloured, 0);
+    EXPECT_GT(red * 10, coloured * 7) << red << " of " << coloured;
 }
 
 // Opens a lesson shown, each of its layout's pictures present.
@@ -130,12 +200,18 @@ TEST(PoemsRiddlesRender, TangshiWithTheLongestPoemShown)
     testing_support::MediaFixture media{rec};
     auto screen = OpenShown("TFM_tangshi", {"Image1", "Image2", "img_a1", "img_d2", "Image_next", "Image_back"});
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_a1"));
-    Save(screen.get(), "TFM_tangshi.png");
-    for (int page = 0; page < 8; ++page)
+    testing_support::SaveShot(screen.get(), "TFM_tangshi");
+    // An eight-line poem of seven-character verses (登高).
+    for (int page = 0; page < 4; ++page)
+        ASSERT_TRUE(testing_support::Click(screen.get(), "btn_NextPage"));
+    ASSERT_TRUE(testing_support::Click(screen.get(), "btn_d2"));
+    QApplication::processEvents();
+    testing_support::SaveShot(screen.get(), "TFM_tangshi_eight_lines");
+    for (int page = 4; page < 8; ++page)
         ASSERT_TRUE(testing_support::Click(screen.get(), "btn_NextPage"));
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_d1"));
     QApplication::processEvents();
-    Save(screen.get(), "TFM_tangshi_longest.png");
+    testing_support::SaveShot(screen.get(), "TFM_tangshi_longest");
 }
 
 TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
@@ -144,16 +220,16 @@ TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
     testing_support::MediaFixture media{rec};
     auto screen = OpenShown("TFM_CaiMiYu", {"Image1", "Image2", "Image8", "Image9", "img_tile1", "Image_back"});
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_1"));
-    Save(screen.get(), "TFM_CaiMiYu.png");
+    testing_support::SaveShot(screen.get(), "TFM_CaiMiYu");
     ASSERT_TRUE(testing_support::Click(screen.get(), "Image2"));
     auto* answer = testing_support::FindAs<platform::TImage>(screen.get(), "img_da");
     ASSERT_TRUE(answer->hasPicture());
     EXPECT_EQ(answer->picture().size(), QSize(150, 150));
-    Save(screen.get(), "TFM_CaiMiYu_answer.png");
+    testing_support::SaveShot(screen.get(), "TFM_CaiMiYu_answer");
     // The longest riddle text, and all thirty answers on one sheet.
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_nextpage"));
     ASSERT_TRUE(testing_support::Click(screen.get(), "btn_1"));
-    Save(screen.get(), "TFM_CaiMiYu_riddle6.png");
+    testing_support::SaveShot(screen.get(), "TFM_CaiMiYu_riddle6");
     QImage sheet(150 * 10, 150 * 3, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
@@ -161,10 +237,10 @@ TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
         p.drawImage((n - 1) % 10 * 150, (n - 1) / 10 * 150,
                     platform::loadPictureResource(soundboards::RiddleAnswerPicture(n)).image());
     p.end();
-    const QString dir = qEnvironmentVariable("QH_SHOTS_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(sheet.save(QDir(dir).filePath("CMY_answers.png")));
-    }
+    QLabel shown;
+    shown.setPixmap(QPixmap::fromImage(sheet));
+    shown.resize(sheet.size());
+    testing_support::SaveShot(&shown, "CMY_answers");
 }
 
 

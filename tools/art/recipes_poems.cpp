@@ -176,6 +176,49 @@ void drawCicada(QPainter& p, const QRectF& box)
     p.drawEllipse(c + QPointF(0.15 * s, -0.24 * s), 0.045 * s, 0.045 * s);
 }
 
+// A red goldfish from the side: bulging eyes on top of its head and a wide
+// fan tail as big as its body, like a red flower in the water.
+void drawGoldfish(QPainter& p, const QRectF& box)
+{
+    const double s = std::min(box.width(), box.height() * 1.25);
+    const QPointF c = box.center() + QPointF(-0.02 * s, 0.02 * s);
+    const QColor red(235, 70, 40), deep(190, 40, 30);
+    p.setPen(QPen(deep, 1.5));
+    p.setBrush(QColor(250, 120, 70, 230));
+    QPainterPath tail;  // a fan with a wavy edge
+    tail.moveTo(c + QPointF(0.1 * s, -0.06 * s));
+    tail.cubicTo(c + QPointF(0.3 * s, -0.3 * s), c + QPointF(0.42 * s, -0.42 * s), c + QPointF(0.5 * s, -0.36 * s));
+    tail.quadTo(c + QPointF(0.4 * s, -0.18 * s), c + QPointF(0.48 * s, -0.04 * s));
+    tail.quadTo(c + QPointF(0.4 * s, 0.02 * s), c + QPointF(0.48 * s, 0.12 * s));
+    tail.quadTo(c + QPointF(0.42 * s, 0.26 * s), c + QPointF(0.5 * s, 0.36 * s));
+    tail.cubicTo(c + QPointF(0.42 * s, 0.42 * s), c + QPointF(0.3 * s, 0.3 * s), c + QPointF(0.1 * s, 0.06 * s));
+    tail.closeSubpath();
+    p.drawPath(tail);
+    QPainterPath fin;  // on the back
+    fin.moveTo(c + QPointF(-0.16 * s, -0.2 * s));
+    fin.quadTo(c + QPointF(0.0, -0.4 * s), c + QPointF(0.12 * s, -0.14 * s));
+    fin.closeSubpath();
+    p.drawPath(fin);
+    p.setBrush(red);
+    p.drawEllipse(QRectF(c.x() - 0.42 * s, c.y() - 0.23 * s, 0.6 * s, 0.46 * s));  // body
+    // Scales, lighter on the red.
+    p.setPen(QPen(QColor(255, 150, 110), 1.2));
+    for (double x : {-0.08, 0.02})
+        for (double y : {-0.08, 0.05})
+            p.drawArc(QRectF(c.x() + x * s, c.y() + y * s, 0.08 * s, 0.08 * s), 90 * 16, 180 * 16);
+    // The bulging eyes.
+    p.setPen(QPen(deep, 1.5));
+    for (double x : {-0.3, -0.19}) {
+        p.setBrush(QColor(252, 210, 170));
+        p.drawEllipse(c + QPointF(x * s, -0.21 * s), 0.08 * s, 0.08 * s);
+        p.setBrush(Qt::black);
+        p.drawEllipse(c + QPointF(x * s - 0.015 * s, -0.22 * s), 0.04 * s, 0.04 * s);
+    }
+    p.setPen(QPen(deep, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(c.x() - 0.44 * s, c.y() - 0.02 * s, 0.09 * s, 0.07 * s), 200 * 16, 140 * 16);  // mouth
+}
+
 using Drawing = void (*)(QPainter&, const QRectF&);
 
 Drawing findDrawing(const std::string& name)
@@ -183,6 +226,7 @@ Drawing findDrawing(const std::string& name)
     static const std::map<std::string, Drawing> drawings = {
         {"fridge", drawFridge}, {"dragonfly", drawDragonfly}, {"mantis", drawMantis},
         {"swallow", drawSwallow}, {"woodpecker", drawWoodpecker}, {"cicada", drawCicada},
+        {"goldfish", drawGoldfish},
     };
     const auto it = drawings.find(name);
     if (it == drawings.end())
