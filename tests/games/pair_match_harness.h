@@ -99,11 +99,8 @@ public:
     void open(const Lesson& l)
     {
         lesson = &l;
-        const frame::LessonFactory* make = frame::FindLesson(l.className);
-        ASSERT_NE(make, nullptr) << l.className;
-        screen.reset((*make)());
-        screen->Create();
-        screen->show();
+        screen = testing_support::OpenShown(l.className);
+        ASSERT_NE(screen, nullptr) << l.className;
     }
 
     std::string folder() const { return media.programFolder() + lesson->folder; }

@@ -201,11 +201,8 @@ void QuizFixture::open(const Lesson& l, uint32_t seed)
 {
     lesson = &l;
     rec.counter = seed;
-    const frame::LessonFactory* make = frame::FindLesson(l.className);
-    ASSERT_NE(make, nullptr) << l.className;
-    screen.reset((*make)());
-    screen->Create();
-    screen->show();
+    screen = testing_support::OpenShown(l.className);
+    ASSERT_NE(screen, nullptr) << l.className;
 }
 
 std::vector<std::string> QuizFixture::play(const std::string& name) const

@@ -6,6 +6,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lesson_frame/lesson_screen.h"
 #include "lessons/soundboards/soundboards.h"
+#include "tests/support/lesson_fixture.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
@@ -43,7 +44,7 @@ inline std::string ExpectedSound(int page, int slot)
 
 // One lesson screen on the recording platform, its media folders in a
 // temporary program folder.
-class LessonFixture {
+class LessonFixture : public testing_support::LessonFixtureBase<> {
 public:
     LessonFixture()
     {
@@ -54,11 +55,8 @@ public:
     void open(const std::string& className, const std::string& folder)
     {
         folder_ = folder;
-        const frame::LessonFactory* make = frame::FindLesson(className);
-        ASSERT_NE(make, nullptr) << className;
-        screen.reset((*make)());
-        screen->Create();
-        screen->show();
+        screen = testing_support::OpenShown(className);
+        ASSERT_NE(screen, nullptr) << className;
     }
 
     std::vector<std::string> play(const std::string& name) const
@@ -66,22 +64,11 @@ public:
         return testing_support::PlaySteps(media.programFolder() + folder_, name);
     }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
-    std::string text(const std::string& name) const { return testing_support::TextOf(screen.get(), name); }
     bool enabled(const std::string& name) const
     {
         QWidget* w = testing_support::Find(screen.get(), name);
         return w && w->isEnabled();
     }
-    bool shown(const std::string& name) const
-    {
-        QWidget* w = testing_support::Find(screen.get(), name);
-        return w && w->isVisibleTo(screen.get());
-    }
-
-    testing_support::RecordingPlatform rec;
-    testing_support::MediaFixture media{rec};
-    testing_support::FakePictures pictures;
-    std::unique_ptr<frame::LessonScreen> screen;
 
 private:
     std::string folder_;

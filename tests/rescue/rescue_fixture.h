@@ -6,6 +6,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/games/games.h"
 #include "lesson_frame/lesson_screen.h"
+#include "tests/support/lesson_fixture.h"
 #include "tests/support/reference_random.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
@@ -45,22 +46,18 @@ public:
 };
 
 // One lesson screen on the recording platform.
-class ScreenFixture {
+class ScreenFixture : public testing_support::LessonFixtureBase<SeedLoggingPlatform> {
 public:
     explicit ScreenFixture(std::string folder) : folder_(std::move(folder)) { games::RegisterLessons(); }
 
     void open(const std::string& className)
     {
-        const frame::LessonFactory* make = frame::FindLesson(className);
-        ASSERT_NE(make, nullptr) << className;
-        screen.reset((*make)());
-        screen->Create();
-        screen->show();
+        screen = testing_support::OpenShown(className);
+        ASSERT_NE(screen, nullptr) << className;
     }
     std::string folder() const { return media.programFolder() + folder_; }
     std::vector<std::string> play(const std::string& name) const { return testing_support::PlaySteps(folder(), name); }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
-    std::string text(const std::string& name) const { return testing_support::TextOf(screen.get(), name); }
     // Shown as the class library means it: not hidden, whether or not the window is.
     bool shown(const std::string& name) const
     {
@@ -77,11 +74,6 @@ public:
         platform::TImage* img = image(name);
         return img ? testing_support::CentreColour(img->picture()) : "no image";
     }
-
-    SeedLoggingPlatform rec;
-    testing_support::MediaFixture media{rec};
-    testing_support::FakePictures pictures;
-    std::unique_ptr<frame::LessonScreen> screen;
 
 private:
     std::string folder_;

@@ -5,6 +5,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lesson_frame/lesson_screen.h"
 #include "lessons/soundboards/soundboards.h"
+#include "tests/support/lesson_fixture.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
@@ -24,18 +25,15 @@ inline std::string ThreeDigits(int n)
     return text;
 }
 
-class LessonFixture {
+class LessonFixture : public testing_support::LessonFixtureBase<> {
 public:
     LessonFixture() { soundboards::RegisterSoundGridLessons(); }
 
     void open(const std::string& className, const std::string& folder)
     {
         folder_ = folder;
-        const frame::LessonFactory* make = frame::FindLesson(className);
-        ASSERT_NE(make, nullptr) << className;
-        screen.reset((*make)());
-        screen->Create();
-        screen->show();
+        screen = testing_support::OpenShown(className);
+        ASSERT_NE(screen, nullptr) << className;
     }
 
     std::vector<std::string> play(const std::string& name) const
@@ -49,17 +47,6 @@ public:
         EXPECT_TRUE(testing_support::Click(screen.get(), name)) << name << " cannot be clicked";
         return rec.log;
     }
-    std::string text(const std::string& name) const { return testing_support::TextOf(screen.get(), name); }
-    bool shown(const std::string& name) const
-    {
-        QWidget* w = testing_support::Find(screen.get(), name);
-        return w && w->isVisibleTo(screen.get());
-    }
-
-    testing_support::RecordingPlatform rec;
-    testing_support::MediaFixture media{rec};
-    testing_support::FakePictures pictures;
-    std::unique_ptr<frame::LessonScreen> screen;
 
 private:
     std::string folder_;

@@ -1,5 +1,7 @@
 #include "tests/support/screen_driver.h"
 
+#include "lesson_frame/lesson_registry.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
@@ -125,6 +127,23 @@ WarningLog::~WarningLog()
 {
     qInstallMessageHandler(previousHandler);
     activeLog = nullptr;
+}
+
+bool Shown(QWidget* screen, const std::string& name)
+{
+    QWidget* w = Find(screen, name);
+    return w && w->isVisibleTo(screen);
+}
+
+std::unique_ptr<frame::LessonScreen> OpenShown(const std::string& className)
+{
+    const frame::LessonFactory* make = frame::FindLesson(className);
+    if (!make)
+        return nullptr;
+    std::unique_ptr<frame::LessonScreen> screen((*make)());
+    screen->Create();
+    screen->show();
+    return screen;
 }
 
 }  // namespace testing_support

@@ -2,12 +2,14 @@
 // widgets, and fixed pictures for the picture store.
 #pragma once
 
+#include "lesson_frame/lesson_screen.h"
 #include "platform/pictures.h"
 
 #include <QColor>
 #include <QMap>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,14 @@ T* FindAs(QWidget* screen, const std::string& name)
 // A left click at the widget's centre, only when a kid could make it: the
 // widget exists, is visible on screen and enabled. Returns false otherwise.
 bool Click(QWidget* screen, const std::string& name);
+
+// Whether the named widget would show with its screen (it and its parents
+// are not hidden); false when there is no such widget.
+bool Shown(QWidget* screen, const std::string& name);
+
+// A new screen of a registered lesson, created (its FormCreate run) and
+// shown, as its launcher leaves it; nullptr when the lesson is not built.
+std::unique_ptr<frame::LessonScreen> OpenShown(const std::string& className);
 
 // The text of a named label or button.
 std::string TextOf(QWidget* screen, const std::string& name);
