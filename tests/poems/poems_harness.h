@@ -52,26 +52,12 @@ public:
         pictures.addFamily("CMY", 1, 30, 150, 150);
     }
 
-    void open(const std::string& className, const std::string& folder)
-    {
-        folder_ = folder;
-        screen = testing_support::OpenShown(className);
-        ASSERT_NE(screen, nullptr) << className;
-    }
-
-    std::vector<std::string> play(const std::string& name) const
-    {
-        return testing_support::PlaySteps(media.programFolder() + folder_, name);
-    }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
     bool enabled(const std::string& name) const
     {
         QWidget* w = testing_support::Find(screen.get(), name);
         return w && w->isEnabled();
     }
-
-private:
-    std::string folder_;
 };
 
 }  // namespace poems_test

@@ -29,17 +29,6 @@ class LessonFixture : public testing_support::LessonFixtureBase<> {
 public:
     LessonFixture() { soundboards::RegisterSoundGridLessons(); }
 
-    void open(const std::string& className, const std::string& folder)
-    {
-        folder_ = folder;
-        screen = testing_support::OpenShown(className);
-        ASSERT_NE(screen, nullptr) << className;
-    }
-
-    std::vector<std::string> play(const std::string& name) const
-    {
-        return testing_support::PlaySteps(media.programFolder() + folder_, name);
-    }
     // A click that must reach its widget, recorded from a clean log.
     std::vector<std::string> click(const std::string& name)
     {
@@ -47,9 +36,6 @@ public:
         EXPECT_TRUE(testing_support::Click(screen.get(), name)) << name << " cannot be clicked";
         return rec.log;
     }
-
-private:
-    std::string folder_;
 };
 
 }  // namespace soundgrids_test
