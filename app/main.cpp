@@ -2,6 +2,7 @@
 // message loop until it closes.
 #include "app/Main_Form.h"
 #include "lesson_frame/lesson_registry.h"
+#include "platform/picture_cache.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
 
@@ -9,9 +10,11 @@
 
 int main(int argc, char** argv)
 {
+    platform::prepareFontsInBackground();
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
     return platform::RunSingleInstance([&app] {
+        platform::prefetchPictures(TMainForm::FirstFramePictures());
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
         MainForm->Create();

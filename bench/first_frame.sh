@@ -5,10 +5,13 @@
 #     bare Qt window with one Chinese label (the floor), run in turns;
 #  2. every built lesson opened through the menu's launcher (lesson_open):
 #     median and slowest click-to-first-frame, memory after all visits.
-# Usage: bench/first_frame.sh [BIN_DIR]   (RUNS=20 start-ups of each,
-# ROUNDS=3 rounds of lesson visits, LESSONS=0 skips part 2)
+# Usage: bench/first_frame.sh [BIN_DIR [EARLIER_BIN_DIR]]
+#   RUNS=20 start-ups of each, ROUNDS=3 rounds of lesson visits, LESSONS=0
+#   skips part 2. With an earlier build's folder both builds are measured in
+#   turns, start-ups and lesson visits.
 set -euo pipefail
 bin=${1:-build/bin}
+before=${2:-}
 runs=${RUNS:-20}
 for exe in qinghe bare_window first_frame_watch lesson_open; do
   [ -x "$bin/$exe" ] || { echo "no $bin/$exe: build it first" >&2; exit 1; }
@@ -46,14 +49,25 @@ fi
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$runtime}
 
 watch() { "$bin/first_frame_watch" --title "$1" -- "$2"; }
-# One unmeasured start of each, so both read from a warm file cache.
-watch "bare window" "$bin/bare_window" >/dev/null
-watch "青禾幼儿智能早教系统" "$bin/qinghe" >/dev/null
-: >"$runtime/bare"
-: >"$runtime/program"
+# The programs measured in turns: the floor, this build, and an earlier
+# build's folder when one is given.
+names=("bare Qt window" "program")
+titles=("bare window" "青禾幼儿智能早教系统")
+exes=("$bin/bare_window" "$bin/qinghe")
+if [ -n "$before" ]; then
+  names+=("earlier build")
+  titles+=("青禾幼儿智能早教系统")
+  exes+=("$before/qinghe")
+fi
+# One unmeasured start of each, so all read from a warm file cache.
+for k in "${!exes[@]}"; do
+  watch "${titles[$k]}" "${exes[$k]}" >/dev/null
+  : >"$runtime/run$k"
+done
 for i in $(seq "$runs"); do
-  watch "bare window" "$bin/bare_window" >>"$runtime/bare"
-  watch "青禾幼儿智能早教系统" "$bin/qinghe" >>"$runtime/program"
+  for k in "${!exes[@]}"; do
+    watch "${titles[$k]}" "${exes[$k]}" >>"$runtime/run$k"
+  done
 done
 
 # Median and fastest of one field over the runs.
@@ -61,21 +75,25 @@ stats() {
   sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -n |
     awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f %.1f", m, v[1] }'
 }
-read -r bare_med bare_min <<<"$(stats frame_ms "$runtime/bare")"
-read -r prog_med prog_min <<<"$(stats frame_ms "$runtime/program")"
-read -r bare_map _ <<<"$(stats mapped_ms "$runtime/bare")"
-read -r prog_map _ <<<"$(stats mapped_ms "$runtime/program")"
-read -r bare_rss _ <<<"$(stats rss_kb "$runtime/bare")"
-read -r prog_rss _ <<<"$(stats rss_kb "$runtime/program")"
 echo "start to first frame over $runs runs each (median, fastest; window mapped at; memory at first frame):"
-awk -v bm="$bare_med" -v bf="$bare_min" -v ba="$bare_map" -v br="$bare_rss" \
-    -v pm="$prog_med" -v pf="$prog_min" -v pa="$prog_map" -v pr="$prog_rss" 'BEGIN {
-  printf "  bare Qt window: %6.1f ms %6.1f ms  mapped %6.1f ms  %5.1f MB\n", bm, bf, ba, br / 1024
-  printf "  program:        %6.1f ms %6.1f ms  mapped %6.1f ms  %5.1f MB\n", pm, pf, pa, pr / 1024
-  printf "  program / bare: %.2f (median)\n", pm / bm
-}'
+read -r floor _ <<<"$(stats frame_ms "$runtime/run0")"
+for k in "${!exes[@]}"; do
+  read -r med fastest <<<"$(stats frame_ms "$runtime/run$k")"
+  read -r mapped _ <<<"$(stats mapped_ms "$runtime/run$k")"
+  read -r rss _ <<<"$(stats rss_kb "$runtime/run$k")"
+  awk -v n="${names[$k]}" -v m="$med" -v f="$fastest" -v a="$mapped" -v r="$rss" -v b="$floor" 'BEGIN {
+    printf "  %-15s %6.1f ms %6.1f ms  mapped %6.1f ms  %5.1f MB  %.2f x bare\n", n ":", m, f, a, r / 1024, m / b
+  }'
+done
 
 if [ "${LESSONS:-1}" != 0 ]; then
   echo "lesson opening (menu click to the lesson window's first frame):"
-  "$bin/lesson_open" | sed 's/^/  /'
+  "$bin/lesson_open" >"$runtime/open-after"
+  if [ -n "$before" ] && [ -x "$before/lesson_open" ]; then
+    "$before/lesson_open" >"$runtime/open-before"
+    echo "  earlier build:"
+    grep -E '^(lessons|first|later|all|rss)' "$runtime/open-before" | sed 's/^/    /'
+    echo "  this build:"
+  fi
+  sed 's/^/    /' "$runtime/open-after"
 fi

@@ -100,7 +100,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s [--title TEXT] -- PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
+    // A display that has only just started may refuse the first attempts.
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    for (int attempt = 0; xcb_connection_has_error(c) && attempt < 20; ++attempt) {
+        xcb_disconnect(c);
+        usleep(50000);
+        c = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(c)) {
         std::fprintf(stderr, "cannot open the display\n");
         return 1;

@@ -8,6 +8,7 @@
 // build's media folders beside it; ROUNDS sets the number of rounds (3).
 #include "app/Main_Form.h"
 #include "lesson_frame/lesson_registry.h"
+#include "platform/picture_cache.h"
 #include "platform/widgets.h"
 #include "resources/menu_catalogue.h"
 
@@ -87,8 +88,11 @@ double median(std::vector<double> v)
 
 int main(int argc, char** argv)
 {
+    // Started as the program starts.
+    platform::prepareFontsInBackground();
     TimingApp app(argc, argv);
     platform::installFontSubstitutions();
+    platform::prefetchPictures(TMainForm::FirstFramePictures());
     frame::RegisterAllLessons();
     const int rounds = std::max(1, qEnvironmentVariableIntValue("ROUNDS") ? qEnvironmentVariableIntValue("ROUNDS") : 3);
 

@@ -8,6 +8,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 namespace platform {
 
 // --- TForm -------------------------------------------------------------------
@@ -383,6 +387,18 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("隶书"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+}
+
+void prepareFontsInBackground()
+{
+    // The font configuration is the library's own process-wide state, safe
+    // to set up from any thread; the window system's font database then
+    // reuses it instead of parsing dozens of configuration files itself.
+    struct Preparer {
+        std::thread thread{[] { FcInit(); }};
+        ~Preparer() { thread.join(); }
+    };
+    static Preparer preparer;
 }
 
 }  // namespace platform

@@ -1,0 +1,75 @@
+// Decoded pictures kept by name, so a picture shown again (one frame picture
+// on ten menu slots, the menu's icons on every redraw, a lesson opened again)
+// is not read and decoded again. Pictures share their pixels with the
+// widgets that show them, so a picture on screen costs nothing extra; only
+// pictures no longer shown anywhere count against the cache's bound.
+#pragma once
+
+#include "platform/pictures.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace platform {
+
+class PictureCache {
+public:
+    using Decoder = std::function<Picture(const QString& key)>;
+
+    // spareLimit: bytes of pictures no longer shown that the cache may keep.
+    explicit PictureCache(qsizetype spareLimit);
+    ~PictureCache();
+    PictureCache(const PictureCache&) = delete;
+    PictureCache& operator=(const PictureCache&) = delete;
+
+    // The picture of key, decoded with `decode` when not kept yet; an error
+    // of `decode` passes on and nothing is kept. A key the background worker
+    // is decoding is waited for.
+    Picture get(const QString& key, const Decoder& decode);
+    // Decodes keys in order on a worker thread, ahead of their first use;
+    // keys that fail are left to get(). Returns at once.
+    void prefetch(std::vector<QString> keys, Decoder decode);
+    // Blocks until the worker has finished.
+    void waitForPrefetch();
+    // Forgets every kept picture (waits for the worker first).
+    void clear();
+
+    bool contains(const QString& key) const;
+    size_t count() const;
+    // Bytes of kept pictures that nothing else shares any more.
+    qsizetype spareBytes() const;
+
+private:
+    struct Entry {
+        Picture picture;
+        qsizetype bytes = 0;
+        uint64_t lastUse = 0;
+    };
+    void insertLocked(const QString& key, Picture picture);
+    void evictLocked();
+    qsizetype spareBytesLocked() const;
+
+    const qsizetype spareLimit_;
+    mutable std::mutex mutex_;
+    std::condition_variable decoded_;
+    QHash<QString, Entry> entries_;
+    QSet<QString> pending_;  // keys the worker is decoding right now
+    uint64_t clock_ = 0;
+    std::thread worker_;
+};
+
+// The cache of the embedded pictures that loadPictureResource reads through.
+PictureCache& embeddedPictureCache();
+// Decodes the named embedded pictures in the background, so the first screen
+// finds them ready. Does nothing while a test's resource source is installed.
+void prefetchPictures(const std::vector<std::string>& names);
+
+}  // namespace platform
