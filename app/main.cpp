@@ -10,9 +10,9 @@
 
 int main(int argc, char** argv)
 {
-    platform::prepareFontsInBackground();
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
+    platform::prepareFontsInBackground();
     return platform::RunSingleInstance([&app] {
         platform::prefetchPictures(TMainForm::FirstFramePictures());
         frame::RegisterAllLessons();

@@ -89,9 +89,9 @@ double median(std::vector<double> v)
 int main(int argc, char** argv)
 {
     // Started as the program starts.
-    platform::prepareFontsInBackground();
     TimingApp app(argc, argv);
     platform::installFontSubstitutions();
+    platform::prepareFontsInBackground();
     platform::prefetchPictures(TMainForm::FirstFramePictures());
     frame::RegisterAllLessons();
     const int rounds = std::max(1, qEnvironmentVariableIntValue("ROUNDS") ? qEnvironmentVariableIntValue("ROUNDS") : 3);

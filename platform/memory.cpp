@@ -1,13 +1,17 @@
 #include "platform/memory.h"
 
+#include "platform/picture_cache.h"
+
 #include <malloc.h>
 
 namespace platform {
 
 void releaseFreedMemory()
 {
-    // The allocator keeps freed pages for reuse by default; a closed
-    // lesson's pictures would otherwise stay counted against the program.
+    // The closed screen's pictures are no longer shown: keep only the
+    // cache's share of them. The allocator keeps freed pages for reuse by
+    // default; they would otherwise stay counted against the program.
+    embeddedPictureCache().trim();
     malloc_trim(0);
 }
 

@@ -3,8 +3,9 @@
 
 namespace platform {
 
-// Hands the heap pages that a closed screen's widgets and pictures freed back
-// to the system, so the program's footprint stays that of what is open.
+// Hands the memory of a closed screen's widgets and pictures back to the
+// system (what the picture cache may keep aside), so the program's footprint
+// stays that of what is open.
 void releaseFreedMemory();
 
 }  // namespace platform

@@ -20,9 +20,9 @@ bool unshared(const Picture& picture)
     return std::all_of(picture.frames.begin(), picture.frames.end(), [](const QImage& f) { return f.isDetached(); });
 }
 
-// Room for the menu's icons of every page and the pictures of the lessons
-// seen last, well inside the program's memory budget.
-constexpr qsizetype kSpareLimit = 6 * 1024 * 1024;
+// Room for the menu's icons of a few pages and a lesson's small pictures;
+// memory stays that of what is open plus this.
+constexpr qsizetype kSpareLimit = 2 * 1024 * 1024;
 
 }  // namespace
 
@@ -65,7 +65,10 @@ void PictureCache::prefetch(std::vector<QString> keys, Decoder decode)
 {
     waitForPrefetch();
     worker_ = std::thread([this, keys = std::move(keys), decode = std::move(decode)] {
-        for (const QString& key : keys) {
+        // From the last key back: the thread that asked goes on to use them
+        // from the first, decoding those itself, and the two meet halfway.
+        for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
+            const QString& key = *k;
             {
                 std::lock_guard lock(mutex_);
                 if (entries_.contains(key) || pending_.contains(key))
@@ -91,6 +94,12 @@ void PictureCache::waitForPrefetch()
 {
     if (worker_.joinable())
         worker_.join();
+}
+
+void PictureCache::trim()
+{
+    std::lock_guard lock(mutex_);
+    evictLocked();
 }
 
 void PictureCache::clear()

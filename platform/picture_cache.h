@@ -34,11 +34,15 @@ public:
     // of `decode` passes on and nothing is kept. A key the background worker
     // is decoding is waited for.
     Picture get(const QString& key, const Decoder& decode);
-    // Decodes keys in order on a worker thread, ahead of their first use;
-    // keys that fail are left to get(). Returns at once.
+    // Decodes keys on a worker thread ahead of their use, from the last key
+    // to the first (keys in the order of their first use); keys that fail
+    // are left to get(). Returns at once.
     void prefetch(std::vector<QString> keys, Decoder decode);
     // Blocks until the worker has finished.
     void waitForPrefetch();
+    // Lets go of the least recently used pictures that nothing shows any
+    // more, down to the bound (also done on every new picture kept).
+    void trim();
     // Forgets every kept picture (waits for the worker first).
     void clear();
 

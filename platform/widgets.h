@@ -203,9 +203,9 @@ public:
 // Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI")
 // to installed CJK fonts.
 void installFontSubstitutions();
-// Has the font configuration read on a thread of its own, while the window
-// system starts up; the first text drawn then finds it ready. Call it first
-// thing in main.
+// Has the font configuration read on a thread of its own while the first
+// window is built; the first text drawn then finds it ready. Call it right
+// after the application object is made.
 void prepareFontsInBackground();
 
 }  // namespace platform
