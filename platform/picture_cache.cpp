@@ -30,7 +30,7 @@ PictureCache::PictureCache(qsizetype spareLimit) : spareLimit_(spareLimit) {}
 
 PictureCache::~PictureCache()
 {
-    waitForPrefetch();
+    stopWorker();
 }
 
 Picture PictureCache::get(const QString& key, const Decoder& decode)
@@ -61,26 +61,43 @@ Picture PictureCache::get(const QString& key, const Decoder& decode)
     return picture;
 }
 
-void PictureCache::prefetch(std::vector<QString> keys, Decoder decode)
+void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder decode, bool decodeAtOnce)
 {
-    waitForPrefetch();
-    worker_ = std::thread([this, keys = std::move(keys), decode = std::move(decode)] {
-        // From the last key back: the thread that asked goes on to use them
-        // from the first, decoding those itself, and the two meet halfway.
-        for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
-            const QString& key = *k;
+    stopWorker();
+    {
+        std::lock_guard lock(mutex_);
+        decodingAllowed_ = decodeAtOnce;
+    }
+    worker_ = std::thread([this, keys = std::move(keys), read = std::move(read), decode = std::move(decode)] {
+        std::vector<std::optional<QByteArray>> bytes;
+        for (const QString& key : keys) {
+            try {
+                bytes.push_back(read(key));
+            } catch (...) {
+                bytes.emplace_back();
+            }
+        }
+        {
+            std::unique_lock lock(mutex_);
+            gate_.wait(lock, [this] { return decodingAllowed_ || stopping_; });
+        }
+        for (size_t i = 0; i < keys.size(); ++i) {
+            const QString& key = keys[i];
             {
                 std::lock_guard lock(mutex_);
-                if (entries_.contains(key) || pending_.contains(key))
+                if (stopping_)
+                    return;
+                if (!bytes[i] || entries_.contains(key) || pending_.contains(key))
                     continue;
                 pending_.insert(key);
             }
             Picture picture;
             try {
-                picture = decode(key);
+                picture = decode(key, *bytes[i]);
             } catch (...) {
                 // get() decodes it again and reports the error where it is used.
             }
+            bytes[i].reset();
             std::lock_guard lock(mutex_);
             if (!picture.isNull())
                 insertLocked(key, std::move(picture));
@@ -90,10 +107,31 @@ void PictureCache::prefetch(std::vector<QString> keys, Decoder decode)
     });
 }
 
+void PictureCache::allowDecoding()
+{
+    std::lock_guard lock(mutex_);
+    decodingAllowed_ = true;
+    gate_.notify_all();
+}
+
 void PictureCache::waitForPrefetch()
 {
+    allowDecoding();
     if (worker_.joinable())
         worker_.join();
+}
+
+void PictureCache::stopWorker()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        gate_.notify_all();
+    }
+    if (worker_.joinable())
+        worker_.join();
+    std::lock_guard lock(mutex_);
+    stopping_ = false;
 }
 
 void PictureCache::trim()
@@ -104,7 +142,7 @@ void PictureCache::trim()
 
 void PictureCache::clear()
 {
-    waitForPrefetch();
+    stopWorker();
     std::lock_guard lock(mutex_);
     entries_.clear();
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -23,6 +24,9 @@ namespace platform {
 class PictureCache {
 public:
     using Decoder = std::function<Picture(const QString& key)>;
+    // The stored bytes of a key, std::nullopt when there are none.
+    using Reader = std::function<std::optional<QByteArray>(const QString& key)>;
+    using BytesDecoder = std::function<Picture(const QString& key, const QByteArray& bytes)>;
 
     // spareLimit: bytes of pictures no longer shown that the cache may keep.
     explicit PictureCache(qsizetype spareLimit);
@@ -34,16 +38,20 @@ public:
     // of `decode` passes on and nothing is kept. A key the background worker
     // is decoding is waited for.
     Picture get(const QString& key, const Decoder& decode);
-    // Decodes keys on a worker thread ahead of their use, from the last key
-    // to the first (keys in the order of their first use); keys that fail
-    // are left to get(). Returns at once.
-    void prefetch(std::vector<QString> keys, Decoder decode);
-    // Blocks until the worker has finished.
+    // On a worker thread, ahead of their use: reads the keys' bytes at once,
+    // then decodes them in order (keys in the order of their first use) as
+    // soon as decoding is allowed. Keys that fail are left to get(). Returns
+    // at once. Without decodeAtOnce the worker only reads until
+    // allowDecoding(), so it may start before the application object exists
+    // (image decoding needs it).
+    void prefetch(std::vector<QString> keys, Reader read, BytesDecoder decode, bool decodeAtOnce = true);
+    void allowDecoding();
+    // Lets the worker decode what is left and blocks until it has finished.
     void waitForPrefetch();
     // Lets go of the least recently used pictures that nothing shows any
     // more, down to the bound (also done on every new picture kept).
     void trim();
-    // Forgets every kept picture (waits for the worker first).
+    // Forgets every kept picture (stops the worker first).
     void clear();
 
     bool contains(const QString& key) const;
@@ -57,6 +65,7 @@ private:
         qsizetype bytes = 0;
         uint64_t lastUse = 0;
     };
+    void stopWorker();
     void insertLocked(const QString& key, Picture picture);
     void evictLocked();
     qsizetype spareBytesLocked() const;
@@ -64,6 +73,9 @@ private:
     const qsizetype spareLimit_;
     mutable std::mutex mutex_;
     std::condition_variable decoded_;
+    std::condition_variable gate_;  // opens for decoding, or on stopping
+    bool decodingAllowed_ = true;
+    bool stopping_ = false;
     QHash<QString, Entry> entries_;
     QSet<QString> pending_;  // keys the worker is decoding right now
     uint64_t clock_ = 0;
@@ -72,8 +84,11 @@ private:
 
 // The cache of the embedded pictures that loadPictureResource reads through.
 PictureCache& embeddedPictureCache();
-// Decodes the named embedded pictures in the background, so the first screen
-// finds them ready. Does nothing while a test's resource source is installed.
-void prefetchPictures(const std::vector<std::string>& names);
+// Reads and decodes the named embedded pictures in the background, so the
+// first screen finds them ready; without decodeAtOnce, decoding waits for
+// allowPictureDecoding() (call it once the application object exists). Does
+// nothing while a test's resource source is installed.
+void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce = true);
+void allowPictureDecoding();
 
 }  // namespace platform

@@ -241,19 +241,21 @@ Picture loadPictureResource(const std::string& name)
     return embeddedPictureCache().get(QString::fromStdString(name).toUpper(), load);
 }
 
-void prefetchPictures(const std::vector<std::string>& names)
+void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce)
 {
     if (g_source)
         return;
     std::vector<QString> keys;
     for (const std::string& n : names)
         keys.push_back(QString::fromStdString(n).toUpper());
-    embeddedPictureCache().prefetch(std::move(keys), [](const QString& key) {
-        const auto data = embeddedResource(key, ResourceKind::Picture);
-        if (!data)
-            throw EResNotFound(key.toStdString());
-        return decodePicture(*data);
-    });
+    embeddedPictureCache().prefetch(
+        std::move(keys), [](const QString& key) { return embeddedResource(key, ResourceKind::Picture); },
+        [](const QString&, const QByteArray& bytes) { return decodePicture(bytes); }, decodeAtOnce);
+}
+
+void allowPictureDecoding()
+{
+    embeddedPictureCache().allowDecoding();
 }
 
 QByteArray loadRawResource(const std::string& name)
