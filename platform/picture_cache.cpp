@@ -1,5 +1,7 @@
 #include "platform/picture_cache.h"
 
+#include <QThread>
+
 #include <algorithm>
 
 namespace platform {
@@ -68,6 +70,10 @@ void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder
         std::lock_guard lock(mutex_);
         decodingAllowed_ = decodeAtOnce;
     }
+    // Qt takes the first thread that uses its objects for the program's main
+    // thread: before the application object exists, the worker's file reads
+    // would otherwise make it that.
+    QThread::currentThread();
     worker_ = std::thread([this, keys = std::move(keys), read = std::move(read), decode = std::move(decode)] {
         std::vector<std::optional<QByteArray>> bytes;
         for (const QString& key : keys) {
