@@ -43,6 +43,7 @@ Picture PictureCache::get(const QString& key, const Decoder& decode)
         const auto it = entries_.find(key);
         if (it != entries_.end()) {
             it->lastUse = ++clock_;
+            it->awaitingUse = false;
             return it->picture;
         }
         pending_.insert(key);  // the worker leaves it to this thread
@@ -106,7 +107,7 @@ void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder
             bytes[i].reset();
             std::lock_guard lock(mutex_);
             if (!picture.isNull())
-                insertLocked(key, std::move(picture));
+                insertLocked(key, std::move(picture), true);
             pending_.remove(key);
             decoded_.notify_all();
         }
@@ -171,12 +172,13 @@ qsizetype PictureCache::spareBytes() const
     return spareBytesLocked();
 }
 
-void PictureCache::insertLocked(const QString& key, Picture picture)
+void PictureCache::insertLocked(const QString& key, Picture picture, bool awaitingUse)
 {
     Entry& e = entries_[key];
     e.bytes = bytesOf(picture);
     e.picture = std::move(picture);
     e.lastUse = ++clock_;
+    e.awaitingUse = awaitingUse;
     evictLocked();
 }
 
@@ -184,7 +186,7 @@ qsizetype PictureCache::spareBytesLocked() const
 {
     qsizetype n = 0;
     for (const Entry& e : entries_)
-        if (unshared(e.picture))
+        if (!e.awaitingUse && unshared(e.picture))
             n += e.bytes;
     return n;
 }
@@ -195,7 +197,7 @@ void PictureCache::evictLocked()
     while (spare > spareLimit_) {
         auto oldest = entries_.end();
         for (auto it = entries_.begin(); it != entries_.end(); ++it)
-            if (unshared(it->picture) && (oldest == entries_.end() || it->lastUse < oldest->lastUse))
+            if (!it->awaitingUse && unshared(it->picture) && (oldest == entries_.end() || it->lastUse < oldest->lastUse))
                 oldest = it;
         if (oldest == entries_.end())
             return;

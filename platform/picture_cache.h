@@ -56,7 +56,8 @@ public:
 
     bool contains(const QString& key) const;
     size_t count() const;
-    // Bytes of kept pictures that nothing else shares any more.
+    // Bytes of kept pictures that nothing else shares any more (pictures
+    // decoded ahead and not asked for yet not counted).
     qsizetype spareBytes() const;
 
 private:
@@ -64,9 +65,10 @@ private:
         Picture picture;
         qsizetype bytes = 0;
         uint64_t lastUse = 0;
+        bool awaitingUse = false;  // decoded ahead and not asked for yet: never let go
     };
     void stopWorker();
-    void insertLocked(const QString& key, Picture picture);
+    void insertLocked(const QString& key, Picture picture, bool awaitingUse = false);
     void evictLocked();
     qsizetype spareBytesLocked() const;
 

@@ -177,6 +177,27 @@ TEST(PictureCache, PrefetchedPicturesNeedNoDecodeWhenAskedFor)
     EXPECT_THROW(cache.get("bad:1", by(decode)), std::runtime_error);
 }
 
+TEST(PictureCache, PicturesDecodedAheadWaitForTheirFirstUseWhateverTheBound)
+{
+    // Room for one 16 by 16 picture, four decoded ahead.
+    PictureCache cache(bytesOfSide(16));
+    CountingDecoder decode;
+    std::atomic<int> reads = 0;
+    const std::vector<QString> keys = {"red:16", "green:16", "blue:16", "gray:16"};
+    cache.prefetch(keys, readerOf(reads), bytesBy(decode));
+    cache.waitForPrefetch();
+    cache.trim();
+    for (const QString& key : keys)
+        cache.get(key, by(decode));
+    for (const QString& key : keys)
+        EXPECT_EQ(decode.calls(key), 1) << key.toStdString();
+    // Once used and no longer shown they count like any other.
+    cache.trim();
+    EXPECT_LE(cache.spareBytes(), bytesOfSide(16));
+    EXPECT_TRUE(cache.contains("gray:16"));
+    EXPECT_FALSE(cache.contains("red:16"));
+}
+
 TEST(PictureCache, AHeldBackPrefetchOnlyReadsUntilDecodingIsAllowed)
 {
     PictureCache cache(1 << 20);
