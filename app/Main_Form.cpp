@@ -163,7 +163,7 @@ void TMainForm::RunLesson(const catalogue::MenuEntry& entry)
     PlayLessonSound("lm");
     delete screen;
     screen = nullptr;
-    platform::releaseFreedMemory();
+    platform::keepWithinMemoryBudget();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -5,8 +5,11 @@ namespace platform {
 
 // Hands the memory of a closed screen back to the system: its pictures
 // beyond what the picture cache keeps aside, the heap pages its widgets
-// freed, and the pages of the font files its texts were drawn from. The
-// program's footprint stays that of what is open.
+// freed, and the pages of the font files its texts were drawn from.
 void releaseFreedMemory();
+// After a screen has closed: lets the picture cache go back to its bound and,
+// once the program's footprint has grown past its budget, hands memory back
+// as above.
+void keepWithinMemoryBudget();
 
 }  // namespace platform
