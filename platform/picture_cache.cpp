@@ -32,7 +32,7 @@ PictureCache::PictureCache(qsizetype spareLimit) : spareLimit_(spareLimit) {}
 
 PictureCache::~PictureCache()
 {
-    stopWorker();
+    stopPrefetch();
 }
 
 Picture PictureCache::get(const QString& key, const Decoder& decode)
@@ -66,7 +66,7 @@ Picture PictureCache::get(const QString& key, const Decoder& decode)
 
 void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder decode, bool decodeAtOnce)
 {
-    stopWorker();
+    stopPrefetch();
     {
         std::lock_guard lock(mutex_);
         decodingAllowed_ = decodeAtOnce;
@@ -128,7 +128,7 @@ void PictureCache::waitForPrefetch()
         worker_.join();
 }
 
-void PictureCache::stopWorker()
+void PictureCache::stopPrefetch()
 {
     {
         std::lock_guard lock(mutex_);
@@ -149,7 +149,7 @@ void PictureCache::trim()
 
 void PictureCache::clear()
 {
-    stopWorker();
+    stopPrefetch();
     std::lock_guard lock(mutex_);
     entries_.clear();
 }

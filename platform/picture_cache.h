@@ -48,6 +48,8 @@ public:
     void allowDecoding();
     // Lets the worker decode what is left and blocks until it has finished.
     void waitForPrefetch();
+    // Stops the worker after the picture at hand, keeping what it decoded.
+    void stopPrefetch();
     // Lets go of the least recently used pictures that nothing shows any
     // more, down to the bound (also done on every new picture kept).
     void trim();
@@ -67,7 +69,6 @@ private:
         uint64_t lastUse = 0;
         bool awaitingUse = false;  // decoded ahead and not asked for yet: never let go
     };
-    void stopWorker();
     void insertLocked(const QString& key, Picture picture, bool awaitingUse = false);
     void evictLocked();
     qsizetype spareBytesLocked() const;

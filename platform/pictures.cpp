@@ -3,6 +3,7 @@
 #include "platform/picture_cache.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -245,6 +246,9 @@ void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce)
 {
     if (g_source)
         return;
+    // Decoding needs the application object: the worker stops before it goes.
+    static const bool stopsWithTheApplication = (qAddPostRoutine([] { embeddedPictureCache().stopPrefetch(); }), true);
+    (void)stopsWithTheApplication;
     std::vector<QString> keys;
     for (const std::string& n : names)
         keys.push_back(QString::fromStdString(n).toUpper());
