@@ -10,14 +10,11 @@
 
 int main(int argc, char** argv)
 {
-    // The first frame's pictures are read while the window system starts;
-    // they are decoded once the application object exists.
-    platform::prefetchPictures(TMainForm::FirstFramePictures(), false);
     QApplication app(argc, argv);
-    platform::allowPictureDecoding();
     platform::installFontSubstitutions();
     platform::prepareFontsInBackground();
     return platform::RunSingleInstance([&app] {
+        platform::prefetchPictures(TMainForm::FirstFramePictures());
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
         MainForm->Create();

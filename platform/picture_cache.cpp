@@ -1,7 +1,5 @@
 #include "platform/picture_cache.h"
 
-#include <QThread>
-
 #include <algorithm>
 
 namespace platform {
@@ -64,47 +62,25 @@ Picture PictureCache::get(const QString& key, const Decoder& decode)
     return picture;
 }
 
-void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder decode, bool decodeAtOnce)
+void PictureCache::prefetch(std::vector<QString> keys, Decoder decode)
 {
     stopPrefetch();
-    {
-        std::lock_guard lock(mutex_);
-        decodingAllowed_ = decodeAtOnce;
-    }
-    // Qt takes the first thread that uses its objects for the program's main
-    // thread: before the application object exists, the worker's file reads
-    // would otherwise make it that.
-    QThread::currentThread();
-    worker_ = std::thread([this, keys = std::move(keys), read = std::move(read), decode = std::move(decode)] {
-        std::vector<std::optional<QByteArray>> bytes;
+    worker_ = std::thread([this, keys = std::move(keys), decode = std::move(decode)] {
         for (const QString& key : keys) {
-            try {
-                bytes.push_back(read(key));
-            } catch (...) {
-                bytes.emplace_back();
-            }
-        }
-        {
-            std::unique_lock lock(mutex_);
-            gate_.wait(lock, [this] { return decodingAllowed_ || stopping_; });
-        }
-        for (size_t i = 0; i < keys.size(); ++i) {
-            const QString& key = keys[i];
             {
                 std::lock_guard lock(mutex_);
                 if (stopping_)
                     return;
-                if (!bytes[i] || entries_.contains(key) || pending_.contains(key))
+                if (entries_.contains(key) || pending_.contains(key))
                     continue;
                 pending_.insert(key);
             }
             Picture picture;
             try {
-                picture = decode(key, *bytes[i]);
+                picture = decode(key);
             } catch (...) {
                 // get() decodes it again and reports the error where it is used.
             }
-            bytes[i].reset();
             std::lock_guard lock(mutex_);
             if (!picture.isNull())
                 insertLocked(key, std::move(picture), true);
@@ -114,16 +90,8 @@ void PictureCache::prefetch(std::vector<QString> keys, Reader read, BytesDecoder
     });
 }
 
-void PictureCache::allowDecoding()
-{
-    std::lock_guard lock(mutex_);
-    decodingAllowed_ = true;
-    gate_.notify_all();
-}
-
 void PictureCache::waitForPrefetch()
 {
-    allowDecoding();
     if (worker_.joinable())
         worker_.join();
 }
@@ -133,7 +101,6 @@ void PictureCache::stopPrefetch()
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
-        gate_.notify_all();
     }
     if (worker_.joinable())
         worker_.join();

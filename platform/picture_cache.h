@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -24,9 +23,6 @@ namespace platform {
 class PictureCache {
 public:
     using Decoder = std::function<Picture(const QString& key)>;
-    // The stored bytes of a key, std::nullopt when there are none.
-    using Reader = std::function<std::optional<QByteArray>(const QString& key)>;
-    using BytesDecoder = std::function<Picture(const QString& key, const QByteArray& bytes)>;
 
     // spareLimit: bytes of pictures no longer shown that the cache may keep.
     explicit PictureCache(qsizetype spareLimit);
@@ -38,15 +34,12 @@ public:
     // of `decode` passes on and nothing is kept. A key the background worker
     // is decoding is waited for.
     Picture get(const QString& key, const Decoder& decode);
-    // On a worker thread, ahead of their use: reads the keys' bytes at once,
-    // then decodes them in order (keys in the order of their first use) as
-    // soon as decoding is allowed. Keys that fail are left to get(). Returns
-    // at once. Without decodeAtOnce the worker only reads until
-    // allowDecoding(), so it may start before the application object exists
-    // (image decoding needs it).
-    void prefetch(std::vector<QString> keys, Reader read, BytesDecoder decode, bool decodeAtOnce = true);
-    void allowDecoding();
-    // Lets the worker decode what is left and blocks until it has finished.
+    // Decodes keys on a worker thread ahead of their use, in order (keys in
+    // the order of their first use: a thread asking for a key the worker is
+    // at waits for it). Keys that fail are left to get(). Returns at once.
+    // Image decoding needs the application object: prefetch after it exists.
+    void prefetch(std::vector<QString> keys, Decoder decode);
+    // Blocks until the worker has finished.
     void waitForPrefetch();
     // Stops the worker after the picture at hand, keeping what it decoded.
     void stopPrefetch();
@@ -76,8 +69,6 @@ private:
     const qsizetype spareLimit_;
     mutable std::mutex mutex_;
     std::condition_variable decoded_;
-    std::condition_variable gate_;  // opens for decoding, or on stopping
-    bool decodingAllowed_ = true;
     bool stopping_ = false;
     QHash<QString, Entry> entries_;
     QSet<QString> pending_;  // keys the worker is decoding right now
@@ -87,11 +78,9 @@ private:
 
 // The cache of the embedded pictures that loadPictureResource reads through.
 PictureCache& embeddedPictureCache();
-// Reads and decodes the named embedded pictures in the background, so the
-// first screen finds them ready; without decodeAtOnce, decoding waits for
-// allowPictureDecoding() (call it once the application object exists). Does
-// nothing while a test's resource source is installed.
-void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce = true);
-void allowPictureDecoding();
+// Decodes the named embedded pictures in the background, so the first screen
+// finds them ready; call it once the application object exists. Does nothing
+// while a test's resource source is installed.
+void prefetchPictures(const std::vector<std::string>& names);
 
 }  // namespace platform

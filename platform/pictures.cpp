@@ -242,7 +242,7 @@ Picture loadPictureResource(const std::string& name)
     return embeddedPictureCache().get(QString::fromStdString(name).toUpper(), load);
 }
 
-void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce)
+void prefetchPictures(const std::vector<std::string>& names)
 {
     if (g_source)
         return;
@@ -252,14 +252,12 @@ void prefetchPictures(const std::vector<std::string>& names, bool decodeAtOnce)
     std::vector<QString> keys;
     for (const std::string& n : names)
         keys.push_back(QString::fromStdString(n).toUpper());
-    embeddedPictureCache().prefetch(
-        std::move(keys), [](const QString& key) { return embeddedResource(key, ResourceKind::Picture); },
-        [](const QString&, const QByteArray& bytes) { return decodePicture(bytes); }, decodeAtOnce);
-}
-
-void allowPictureDecoding()
-{
-    embeddedPictureCache().allowDecoding();
+    embeddedPictureCache().prefetch(std::move(keys), [](const QString& key) {
+        const auto data = embeddedResource(key, ResourceKind::Picture);
+        if (!data)
+            throw EResNotFound(key.toStdString());
+        return decodePicture(*data);
+    });
 }
 
 QByteArray loadRawResource(const std::string& name)
