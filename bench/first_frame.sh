@@ -7,8 +7,8 @@
 #     median and slowest click-to-first-frame, memory after all visits.
 # Usage: bench/first_frame.sh [BIN_DIR [EARLIER_BIN_DIR]]
 #   RUNS=20 start-ups of each, ROUNDS=3 rounds of lesson visits, LESSONS=0
-#   skips part 2. With an earlier build's folder both builds are measured in
-#   turns, start-ups and lesson visits.
+#   leaves out the lesson visits. With an earlier build's folder both builds
+#   are measured in turns, start-ups and lesson visits.
 set -euo pipefail
 bin=${1:-build/bin}
 before=${2:-}
