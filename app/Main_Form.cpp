@@ -2,6 +2,7 @@
 
 #include "lesson_frame/guarded.h"
 #include "lesson_frame/lesson_registry.h"
+#include "platform/memory.h"
 #include "platform/platform.h"
 #include "ui_main_form.h"
 
@@ -90,6 +91,15 @@ void TMainForm::FormCreate()
     PlayLessonSound("kj");
 }
 
+std::vector<std::string> TMainForm::FirstFramePictures()
+{
+    std::vector<std::string> names = {"mainform_bg", "mainform_frame", "mainform_btn_next", "mainform_btn_last",
+                                      "mainform_btn_close"};
+    for (int k = 0; k < catalogue::kMenuSlots; ++k)
+        names.push_back(iconName(0, k));
+    return names;
+}
+
 void TMainForm::ShowMenuPage()
 {
     frame::Guarded([this] {
@@ -152,6 +162,7 @@ void TMainForm::RunLesson(const catalogue::MenuEntry& entry)
     PlayLessonSound("lm");
     delete screen;
     screen = nullptr;
+    platform::keepWithinMemoryBudget();
     if (failure) {
         frame::ScreenScope scope(entry.className);
         frame::ReportDropped(failure);

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMenuBar;
 class QMenu;
@@ -31,6 +33,10 @@ public:
     void OpenLesson();
     // One visit: create, show modally, then always stop, play "lm", destroy.
     void RunLesson(const catalogue::MenuEntry& entry);
+
+    // The embedded pictures of the window's first frame (its layout's and
+    // page 0's icons), in the order the window first shows them.
+    static std::vector<std::string> FirstFramePictures();
 
     // Widgets of one menu slot.
     struct MenuSlotWidgets {

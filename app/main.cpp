@@ -2,6 +2,7 @@
 // message loop until it closes.
 #include "app/Main_Form.h"
 #include "app/lesson_families.h"
+#include "platform/picture_cache.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
 
@@ -11,7 +12,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
+    platform::prepareFontsInBackground();
     return platform::RunSingleInstance([&app] {
+        platform::prefetchPictures(TMainForm::FirstFramePictures());
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
         MainForm->Create();

@@ -1,6 +1,6 @@
 // The card lessons' speed: one page change of the appliance cards (ten
-// 140 by 140 pictures decoded from the resources, nothing cached) and one
-// card click up to the sound device's play call.
+// 140 by 140 pictures through the picture cache, which keeps the pages seen
+// last) and one card click up to the sound device's play call.
 #include "bench/bench_support.h"
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/cards/cards.h"

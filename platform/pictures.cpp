@@ -1,6 +1,9 @@
 #include "platform/pictures.h"
 
+#include "platform/picture_cache.h"
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -226,10 +229,35 @@ Picture decodePicture(const QByteArray& data)
 
 Picture loadPictureResource(const std::string& name)
 {
-    const auto data = findResource(name, ResourceKind::Picture);
-    if (!data)
-        throw EResNotFound(name);
-    return decodePicture(*data);
+    const auto load = [&name](const QString&) {
+        const auto data = findResource(name, ResourceKind::Picture);
+        if (!data)
+            throw EResNotFound(name);
+        return decodePicture(*data);
+    };
+    // A test's source may change what a name holds; the embedded pictures
+    // never change, so only they are kept.
+    if (g_source)
+        return load(QString());
+    return embeddedPictureCache().get(QString::fromStdString(name).toUpper(), load);
+}
+
+void prefetchPictures(const std::vector<std::string>& names)
+{
+    if (g_source)
+        return;
+    // Decoding needs the application object: the worker stops before it goes.
+    static const bool stopsWithTheApplication = (qAddPostRoutine([] { embeddedPictureCache().stopPrefetch(); }), true);
+    (void)stopsWithTheApplication;
+    std::vector<QString> keys;
+    for (const std::string& n : names)
+        keys.push_back(QString::fromStdString(n).toUpper());
+    embeddedPictureCache().prefetch(std::move(keys), [](const QString& key) {
+        const auto data = embeddedResource(key, ResourceKind::Picture);
+        if (!data)
+            throw EResNotFound(key.toStdString());
+        return decodePicture(*data);
+    });
 }
 
 QByteArray loadRawResource(const std::string& name)

@@ -8,6 +8,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 namespace platform {
 
 // --- TForm -------------------------------------------------------------------
@@ -386,6 +390,18 @@ void installFontSubstitutions()
     // The vertical-writing face draws Latin text as the plain face does; the
     // pyramid's captions are all Latin words.
     QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+}
+
+void prepareFontsInBackground()
+{
+    // The font configuration is the library's own process-wide state, safe
+    // to set up from any thread; the window system's font database then
+    // reuses it instead of parsing dozens of configuration files itself.
+    struct Preparer {
+        std::thread thread{[] { FcInit(); }};
+        ~Preparer() { thread.join(); }
+    };
+    static Preparer preparer;
 }
 
 }  // namespace platform

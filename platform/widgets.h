@@ -204,5 +204,9 @@ public:
 // Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI" and its vertical face)
 // to installed CJK fonts.
 void installFontSubstitutions();
+// Has the font configuration read on a thread of its own while the first
+// window is built; the first text drawn then finds it ready. Call it right
+// after the application object is made.
+void prepareFontsInBackground();
 
 }  // namespace platform
