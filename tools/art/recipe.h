@@ -12,7 +12,7 @@
 namespace art {
 
 // canvas: ARGB32 of the declared size, filled white.
-using Recipe = void (*)(QImage& canvas, const content::Picture& spec);
+using Recipe = void (*)(QImage& canvas, const content::Picture& picture);
 
 bool registerRecipe(const char* name, Recipe recipe);
 // nullptr when no recipe has that name.
@@ -21,8 +21,8 @@ Recipe findRecipe(const std::string& name);
 }  // namespace art
 
 // Defines and registers a recipe in a file compiled into the generator:
-//   ART_RECIPE(clock) { ... paint canvas from spec ... }
+//   ART_RECIPE(clock) { ... paint canvas from picture ... }
 #define ART_RECIPE(name)                                                           \
-    static void artRecipe_##name(QImage& canvas, const content::Picture& spec);    \
+    static void artRecipe_##name(QImage& canvas, const content::Picture& picture);    \
     static const bool artRegistered_##name = art::registerRecipe(#name, artRecipe_##name); \
-    static void artRecipe_##name(QImage& canvas, const content::Picture& spec)
+    static void artRecipe_##name(QImage& canvas, const content::Picture& picture)

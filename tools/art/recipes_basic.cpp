@@ -25,16 +25,16 @@ QRectF inset(const QRectF& r, double fraction)
     return r.adjusted(d, d, -d, -d);
 }
 
-QString textOf(const content::Picture& spec)
+QString textOf(const content::Picture& picture)
 {
-    return QString::fromStdString(spec.text);
+    return QString::fromStdString(picture.text);
 }
 
 // The emoji, or failing that the text, big on a card of the given colour;
 // `badge` adds a small label at the bottom.
-void paintCard(QImage& canvas, const content::Picture& spec, const QColor& fill, const QString& badge)
+void paintCard(QImage& canvas, const content::Picture& picture, const QColor& fill, const QString& badge)
 {
-    if (spec.emoji.empty() && spec.text.empty())
+    if (picture.emoji.empty() && picture.text.empty())
         throw art::RecipeError("nothing to draw: give it an emoji or a text");
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -48,59 +48,59 @@ void paintCard(QImage& canvas, const content::Picture& spec, const QColor& fill,
         inner.setBottom(band.top());
         art::drawFittedText(p, band, badge, QColor(200, 40, 120));
     }
-    if (!spec.emoji.empty())
-        art::drawEmoji(p, inner, spec.emoji);
+    if (!picture.emoji.empty())
+        art::drawEmoji(p, inner, picture.emoji);
     else
-        art::drawFittedText(p, inner, textOf(spec), art::colourOr(spec.colour, art::inkFor(fill).darker(110)));
+        art::drawFittedText(p, inner, textOf(picture), art::colourOr(picture.colour, art::inkFor(fill).darker(110)));
 }
 
 }  // namespace
 
 ART_RECIPE(card)
 {
-    paintCard(canvas, spec, art::colourOr(spec.background, art::pastelFor(spec.name)), QString());
+    paintCard(canvas, picture, art::colourOr(picture.background, art::pastelFor(picture.name)), QString());
 }
 
 // The menu icon: like a card, with an optional badge (`param`).
 ART_RECIPE(icon)
 {
-    paintCard(canvas, spec, art::colourOr(spec.background, art::pastelFor(spec.name)), QString::fromStdString(spec.param));
+    paintCard(canvas, picture, art::colourOr(picture.background, art::pastelFor(picture.name)), QString::fromStdString(picture.param));
 }
 
 ART_RECIPE(solid)
 {
-    canvas.fill(rgb(spec.colour));
+    canvas.fill(rgb(picture.colour));
 }
 
 ART_RECIPE(shape)
 {
-    canvas.fill(art::colourOr(spec.background, Qt::white));
-    const QPainterPath path = art::shapePath(spec.param, inset(canvasRect(canvas), 0.08));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
+    const QPainterPath path = art::shapePath(picture.param, inset(canvasRect(canvas), 0.08));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(path, rgb(spec.colour));
+    p.fillPath(path, rgb(picture.colour));
 }
 
 ART_RECIPE(text)
 {
-    if (spec.text.empty())
+    if (picture.text.empty())
         throw art::RecipeError("nothing to draw: the text is empty");
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::TextAntialiasing);
-    art::drawFittedText(p, inset(canvasRect(canvas), 0.08), textOf(spec), rgb(spec.colour));
+    art::drawFittedText(p, inset(canvasRect(canvas), 0.08), textOf(picture), rgb(picture.colour));
 }
 
 ART_RECIPE(balloon)
 {
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     const QRectF all = canvasRect(canvas);
     const double bw = std::min(all.width() * 0.8, all.height() * 0.62);
     const double bh = bw * 1.18;
     const QRectF body(all.center().x() - bw / 2, all.height() * 0.06, bw, bh);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colour = rgb(spec.colour);
+    const QColor colour = rgb(picture.colour);
     // String, knot, body, shine.
     QPainterPath string;
     const QPointF knot(body.center().x(), body.bottom());
@@ -121,7 +121,7 @@ ART_RECIPE(balloon)
 
 ART_RECIPE(magnifier)
 {
-    canvas.fill(rgb(spec.colour));
+    canvas.fill(rgb(picture.colour));
     const QRectF all = canvasRect(canvas);
     const double s = std::min(all.width(), all.height());
     const QRectF lens(all.center().x() - s * 0.32, all.center().y() - s * 0.32, s * 0.44, s * 0.44);
@@ -138,11 +138,11 @@ ART_RECIPE(magnifier)
 ART_RECIPE(button)
 {
     // The bottom bar's colour shows around the rounded face.
-    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
+    canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
     const QRectF all = canvasRect(canvas);
     const QRectF face = all.adjusted(2, 2, -2, -3);
     const double radius = face.height() * 0.35;
-    const QColor colour = rgb(spec.colour);
+    const QColor colour = rgb(picture.colour);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -167,7 +167,7 @@ ART_RECIPE(button)
 
 ART_RECIPE(background)
 {
-    const QColor colour = rgb(spec.colour);
+    const QColor colour = rgb(picture.colour);
     const QRectF all = canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -202,8 +202,8 @@ ART_RECIPE(background)
 ART_RECIPE(frame)
 {
     const QRectF all = canvasRect(canvas);
-    const QColor rim = art::colourOr(spec.colour, QColor(255, 165, 40));
-    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
+    const QColor rim = art::colourOr(picture.colour, QColor(255, 165, 40));
+    canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

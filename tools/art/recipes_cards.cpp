@@ -27,7 +27,7 @@ ART_RECIPE(flag)
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
-        art::drawEmoji(p, QRectF(big.rect()), spec.emoji);
+        art::drawEmoji(p, QRectF(big.rect()), picture.emoji);
     }
     const QRect flag = opaqueBounds(big);
     if (flag.isEmpty())
@@ -41,13 +41,13 @@ ART_RECIPE(flag)
 // param: "left,top,width,height,rrggbb;" per balloon, on `background`.
 ART_RECIPE(balloons)
 {
-    const QColor sky = art::colourOr(spec.background, QColor(0xBF, 0xE6, 0xF7));
+    const QColor sky = art::colourOr(picture.background, QColor(0xBF, 0xE6, 0xF7));
     canvas.fill(sky);
     const art::Recipe balloon = art::findRecipe("balloon");
     if (!balloon)
         throw art::RecipeError("the balloon recipe is missing");
     QPainter p(&canvas);
-    for (const QString& item : QString::fromStdString(spec.param).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& item : QString::fromStdString(picture.param).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList f = item.split(QLatin1Char(','));
         if (f.size() != 5)
             throw art::RecipeError("bad balloon \"" + item.toStdString() + "\"");

@@ -57,11 +57,11 @@ ART_RECIPE(clock)
         p.drawText(QRectF(at.x() - r * 0.2, at.y() - r * 0.15, r * 0.4, r * 0.3), Qt::AlignCenter, QString::number(n));
     }
 
-    if (!spec.param.empty()) {
+    if (!picture.param.empty()) {
         bool ok = false;
-        const int hour = QString::fromStdString(spec.param).toInt(&ok);
+        const int hour = QString::fromStdString(picture.param).toInt(&ok);
         if (!ok || hour < 1 || hour > 12)
-            throw art::RecipeError("the hour must be 1 to 12, not \"" + spec.param + "\"");
+            throw art::RecipeError("the hour must be 1 to 12, not \"" + picture.param + "\"");
         drawHand(p, c, r * 0.72, 0, 8, QColor(0xD3, 0x2F, 0x2F));
         drawHand(p, c, r * 0.46, hour, 14, QColor(0x1E, 0x3A, 0x8A));
     }
@@ -74,7 +74,7 @@ ART_RECIPE(clock)
 // from the top shows r of its fruit on a shelf, rows 46 pixels apart.
 ART_RECIPE(pyramid)
 {
-    const QStringList rows = QString::fromStdString(spec.emoji).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList rows = QString::fromStdString(picture.emoji).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (rows.isEmpty())
         throw art::RecipeError("the pyramid needs its fruit");
     constexpr double kRowStep = 46, kFirstRow = 23.5, kFruit = 34, kPitch = 36;

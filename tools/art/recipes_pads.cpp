@@ -23,11 +23,11 @@ QRectF canvasRect(const QImage& canvas)
 // the face.
 ART_RECIPE(padkey)
 {
-    if (spec.text.empty())
+    if (picture.text.empty())
         throw art::RecipeError("a key face needs its digit or sign");
-    canvas.fill(art::colourOr(spec.background, QColor::fromRgb(platform::kMoneyGreen)));
+    canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
     const QRectF face = canvasRect(canvas).adjusted(4, 4, -5, -6);
-    const QColor colour = art::rgb(spec.colour);
+    const QColor colour = art::rgb(picture.colour);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -39,9 +39,9 @@ ART_RECIPE(padkey)
     p.setBrush(g);
     p.setPen(QPen(colour.darker(150), 2));
     p.drawRoundedRect(face, 14, 14);
-    const bool digit = spec.text.size() == 1 && spec.text[0] >= '0' && spec.text[0] <= '9';
+    const bool digit = picture.text.size() == 1 && picture.text[0] >= '0' && picture.text[0] <= '9';
     const QRectF box = digit ? QRectF(face.left() + 6, face.top() + 4, 18, 20) : face.adjusted(14, 8, -14, -8);
-    art::drawFittedText(p, box, QString::fromStdString(spec.text), digit ? colour.darker(170) : QColor(60, 40, 30));
+    art::drawFittedText(p, box, QString::fromStdString(picture.text), digit ? colour.darker(170) : QColor(60, 40, 30));
 }
 
 // The display band: a pale screen in a dark rim.
@@ -53,8 +53,8 @@ ART_RECIPE(paddisplay)
     p.fillRect(all, QColor(70, 90, 110));
     const QRectF screen = all.adjusted(10, 10, -10, -10);
     QLinearGradient g(screen.topLeft(), screen.bottomLeft());
-    g.setColorAt(0, art::rgb(spec.colour).lighter(108));
-    g.setColorAt(1, art::rgb(spec.colour).darker(106));
+    g.setColorAt(0, art::rgb(picture.colour).lighter(108));
+    g.setColorAt(1, art::rgb(picture.colour).darker(106));
     p.setPen(QPen(QColor(40, 50, 60), 3));
     p.setBrush(g);
     p.drawRoundedRect(screen, 12, 12);
@@ -63,10 +63,10 @@ ART_RECIPE(paddisplay)
 // One counter: a shiny ball, easy to count at a glance.
 ART_RECIPE(counter)
 {
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     const QRectF all = canvasRect(canvas);
     const QRectF ball = all.adjusted(5, 5, -5, -5);
-    const QColor colour = art::rgb(spec.colour);
+    const QColor colour = art::rgb(picture.colour);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(ball.center() - QPointF(ball.width() * 0.18, ball.height() * 0.18), ball.width() * 0.7);
@@ -81,7 +81,7 @@ ART_RECIPE(counter)
 // The thin bar between a row's two numbers.
 ART_RECIPE(connector)
 {
-    const QColor colour = art::rgb(spec.colour);
+    const QColor colour = art::rgb(picture.colour);
     QLinearGradient g(0, 0, 0, canvas.height());
     g.setColorAt(0, colour.lighter(130));
     g.setColorAt(1, colour.darker(120));
@@ -94,7 +94,7 @@ ART_RECIPE(connector)
 // button's corner, so the star sits on the button's lower right corner.
 ART_RECIPE(star)
 {
-    canvas.fill(art::rgb(spec.background));
+    canvas.fill(art::rgb(picture.background));
     const QRectF all = canvasRect(canvas);
     const QPointF c(all.width() * 0.44, all.height() * 0.44);
     const double outer = std::min(all.width(), all.height()) * 0.36;
@@ -106,7 +106,7 @@ ART_RECIPE(star)
         star << c + QPointF(std::cos(angle) * r, std::sin(angle) * r);
     }
     QPainter p(&canvas);
-    p.setPen(QPen(art::rgb(spec.colour).darker(150), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(art::rgb(spec.colour));
+    p.setPen(QPen(art::rgb(picture.colour).darker(150), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(art::rgb(picture.colour));
     p.drawPolygon(star);
 }

@@ -24,7 +24,7 @@ QColor offWhite(const QColor& c)
 
 }  // namespace
 
-// A fat arrow pointing left, in spec.colour, with a darker rim.
+// A fat arrow pointing left, in picture.colour, with a darker rim.
 ART_RECIPE(rule_arrow)
 {
     canvas.fill(Qt::white);
@@ -41,7 +41,7 @@ ART_RECIPE(rule_arrow)
     arrow.lineTo(head, h * 0.5 + shaft);
     arrow.lineTo(head, h * 0.95);
     arrow.closeSubpath();
-    const QColor colour = offWhite(rgb(spec.colour));
+    const QColor colour = offWhite(rgb(picture.colour));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, h);
@@ -52,32 +52,32 @@ ART_RECIPE(rule_arrow)
     p.drawPath(arrow);
 }
 
-// The empty tile: a white square with a thin border in spec.colour.
+// The empty tile: a white square with a thin border in picture.colour.
 ART_RECIPE(rule_tile)
 {
     canvas.fill(Qt::white);
     QPainter p(&canvas);
     const double line = std::max(2.0, canvas.width() / 40.0);
-    p.setPen(QPen(rgb(spec.colour), line));
+    p.setPen(QPen(rgb(picture.colour), line));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(line / 2, line / 2, canvas.width() - line, canvas.height() - line));
 }
 
-// An emoji on white, tinted with spec.colour where one is given (strongly
+// An emoji on white, tinted with picture.colour where one is given (strongly
 // enough that the red hand reads as red, not orange).
 ART_RECIPE(rule_sticker)
 {
-    if (spec.emoji.empty())
+    if (picture.emoji.empty())
         throw art::RecipeError("nothing to draw: give it an emoji");
     QImage layer(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
-        art::drawEmoji(p, QRectF(layer.rect()).adjusted(1, 1, -1, -1), spec.emoji);
-        if (spec.colour != 0) {
+        art::drawEmoji(p, QRectF(layer.rect()).adjusted(1, 1, -1, -1), picture.emoji);
+        if (picture.colour != 0) {
             // Keeps the emoji's shading and outline under the colour.
             p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-            QColor tint = rgb(spec.colour);
+            QColor tint = rgb(picture.colour);
             tint.setAlpha(235);
             p.fillRect(layer.rect(), tint);
         }
@@ -87,13 +87,13 @@ ART_RECIPE(rule_sticker)
     p.drawImage(0, 0, layer);
 }
 
-// A rounded square in spec.colour.
+// A rounded square in picture.colour.
 ART_RECIPE(rule_square)
 {
     canvas.fill(Qt::white);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colour = offWhite(rgb(spec.colour));
+    const QColor colour = offWhite(rgb(picture.colour));
     const QRectF box = QRectF(canvas.rect()).adjusted(3, 3, -3, -3);
     const double radius = box.width() * 0.16;
     p.setPen(QPen(colour.darker(125), std::max(1.5, box.width() * 0.03)));

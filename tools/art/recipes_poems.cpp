@@ -241,7 +241,7 @@ Drawing findDrawing(const std::string& name)
 ART_RECIPE(scroll)
 {
     const QRectF all = canvasRect(canvas);
-    const QColor wood = art::colourOr(spec.colour, QColor(200, 160, 100));
+    const QColor wood = art::colourOr(picture.colour, QColor(200, 160, 100));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient wall(all.topLeft(), all.bottomLeft());
@@ -277,8 +277,8 @@ ART_RECIPE(scroll)
 ART_RECIPE(band)
 {
     const QRectF all = canvasRect(canvas);
-    const QColor colour = art::colourOr(spec.colour, QColor(60, 90, 130));
-    canvas.fill(art::colourOr(spec.background, colour.lighter(160)));
+    const QColor colour = art::colourOr(picture.colour, QColor(60, 90, 130));
+    canvas.fill(art::colourOr(picture.background, colour.lighter(160)));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     const double r = std::min(all.width(), all.height()) * 0.18;
@@ -294,20 +294,20 @@ ART_RECIPE(band)
 // card, the answer word below it.
 ART_RECIPE(riddle_answer)
 {
-    if (spec.text.empty())
+    if (picture.text.empty())
         throw art::RecipeError("the answer word is missing");
-    if (spec.emoji.empty() == spec.param.empty())
+    if (picture.emoji.empty() == picture.param.empty())
         throw art::RecipeError("give either an emoji or a drawing");
     const QRectF all = canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     art::drawCard(p, all.adjusted(2, 2, -2, -2), QColor(255, 252, 240));
-    const QRectF picture(all.left() + 16, all.top() + 12, all.width() - 32, all.height() * 0.62);
-    const QRectF word(all.left() + 14, picture.bottom() + 4, all.width() - 28, all.bottom() - picture.bottom() - 14);
-    if (!spec.emoji.empty())
-        art::drawEmoji(p, picture, spec.emoji);
+    const QRectF area(all.left() + 16, all.top() + 12, all.width() - 32, all.height() * 0.62);
+    const QRectF word(all.left() + 14, area.bottom() + 4, all.width() - 28, all.bottom() - area.bottom() - 14);
+    if (!picture.emoji.empty())
+        art::drawEmoji(p, area, picture.emoji);
     else
-        findDrawing(spec.param)(p, picture);
-    art::drawFittedText(p, word, QString::fromStdString(spec.text), QColor(200, 40, 100));
+        findDrawing(picture.param)(p, area);
+    art::drawFittedText(p, word, QString::fromStdString(picture.text), QColor(200, 40, 100));
 }

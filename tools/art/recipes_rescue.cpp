@@ -31,12 +31,12 @@ QImage emojiSquare(const std::string& emoji, int side)
 // enlarged over the whole picture, on `background`, in a white rim.
 ART_RECIPE(closeup)
 {
-    const QStringList f = QString::fromStdString(spec.param).split(QLatin1Char(','));
+    const QStringList f = QString::fromStdString(picture.param).split(QLatin1Char(','));
     if (f.size() != 3 || f[2].toDouble() <= 0 || f[2].toDouble() > 1)
-        throw art::RecipeError("closeup needs \"left,top,side\" as fractions, not \"" + spec.param + "\"");
+        throw art::RecipeError("closeup needs \"left,top,side\" as fractions, not \"" + picture.param + "\"");
     constexpr int kSide = 436;
-    const QImage big = emojiSquare(spec.emoji, kSide);
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    const QImage big = emojiSquare(picture.emoji, kSide);
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::Antialiasing);
@@ -65,8 +65,8 @@ ART_RECIPE(trapped)
     p.fillRect(all, room);
     p.fillRect(QRectF(0, all.height() * 0.82, all.width(), all.height() * 0.18), QColor(110, 90, 70));
     const double s = all.height() * 0.78;
-    art::drawEmoji(p, QRectF(all.center().x() - s / 2, all.height() * 0.1, s, s), spec.emoji);
-    if (spec.param == "bars") {
+    art::drawEmoji(p, QRectF(all.center().x() - s / 2, all.height() * 0.1, s, s), picture.emoji);
+    if (picture.param == "bars") {
         const double bar = all.width() / 40.0;
         for (int i = 1; i < 8; ++i) {
             const double x = all.width() * i / 8.0 - bar / 2;
@@ -78,7 +78,7 @@ ART_RECIPE(trapped)
         }
         p.fillRect(QRectF(0, 0, all.width(), bar * 1.6), QColor(70, 70, 78));
         p.fillRect(QRectF(0, all.height() - bar * 1.6, all.width(), bar * 1.6), QColor(70, 70, 78));
-    } else if (spec.param == "net") {
+    } else if (picture.param == "net") {
         p.setPen(QPen(QColor(150, 105, 50), 3));
         const double step = all.width() / 9.0;
         for (double d = -all.height(); d < all.width() + all.height(); d += step) {
@@ -86,7 +86,7 @@ ART_RECIPE(trapped)
             p.drawLine(QPointF(d, all.height()), QPointF(d + all.height(), 0));
         }
     } else {
-        throw art::RecipeError("trapped needs \"bars\" or \"net\", not \"" + spec.param + "\"");
+        throw art::RecipeError("trapped needs \"bars\" or \"net\", not \"" + picture.param + "\"");
     }
 }
 
@@ -108,7 +108,7 @@ ART_RECIPE(freed)
     p.setBrush(QColor(110, 200, 90));
     p.drawEllipse(QRectF(-all.width() * 0.2, all.height() * 0.72, all.width() * 1.4, all.height() * 0.6));
     const double s = all.height() * 0.66;
-    art::drawEmoji(p, QRectF(all.center().x() - s / 2, all.height() * 0.2, s, s), spec.emoji);
+    art::drawEmoji(p, QRectF(all.center().x() - s / 2, all.height() * 0.2, s, s), picture.emoji);
     const double h = all.width() * 0.14;
     art::drawEmoji(p, QRectF(all.width() * 0.05, all.height() * 0.18, h, h), "💖");
     art::drawEmoji(p, QRectF(all.width() * 0.62, all.height() * 0.17, h * 0.8, h * 0.8), "✨");
@@ -118,10 +118,10 @@ ART_RECIPE(freed)
 ART_RECIPE(key)
 {
     const QRectF all = canvasRect(canvas);
-    canvas.fill(art::colourOr(spec.background, QColor(58, 65, 80)));
+    canvas.fill(art::colourOr(picture.background, QColor(58, 65, 80)));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor top = art::colourOr(spec.colour, QColor(232, 236, 244));
+    const QColor top = art::colourOr(picture.colour, QColor(232, 236, 244));
     const double r = all.height() * 0.16;
     p.setPen(Qt::NoPen);
     p.setBrush(top.darker(140));
@@ -137,11 +137,11 @@ ART_RECIPE(key)
 ART_RECIPE(bubble)
 {
     const QRectF all = canvasRect(canvas);
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QColor fill = art::colourOr(spec.colour, QColor(255, 122, 26));
+    const QColor fill = art::colourOr(picture.colour, QColor(255, 122, 26));
     const QRectF body = all.adjusted(4, 4, -4, -all.height() * 0.2);
     QPainterPath shape;
     shape.addRoundedRect(body, body.height() * 0.45, body.height() * 0.45);
@@ -156,20 +156,20 @@ ART_RECIPE(bubble)
     p.drawPath(shape);
     art::drawFittedText(p, body.adjusted(body.width() * 0.12, body.height() * 0.12, -body.width() * 0.12,
                                          -body.height() * 0.12),
-                        QString::fromStdString(spec.text), Qt::white);
+                        QString::fromStdString(picture.text), Qt::white);
 }
 
 // The emoji hand tinted `colour`, on `background`.
 ART_RECIPE(hand)
 {
-    canvas.fill(art::colourOr(spec.background, Qt::white));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     QImage layer(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
-        art::drawEmoji(lp, canvasRect(canvas).adjusted(2, 2, -2, -2), spec.emoji);
+        art::drawEmoji(lp, canvasRect(canvas).adjusted(2, 2, -2, -2), picture.emoji);
         lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        QColor tint = art::colourOr(spec.colour, QColor(224, 32, 32));
+        QColor tint = art::colourOr(picture.colour, QColor(224, 32, 32));
         tint.setAlpha(190);
         lp.fillRect(layer.rect(), tint);
     }

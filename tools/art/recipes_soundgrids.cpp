@@ -136,12 +136,12 @@ QRectF fitted(const QRectF& r, double w, double h)
 // a band in that direction, "rim" an inner rim.
 ART_RECIPE(sg_tile)
 {
-    canvas.fill(rgb(spec.background));
+    canvas.fill(rgb(picture.background));
     QPainter p(&canvas);
     smooth(p);
     const QRectF face = QRectF(canvas.rect()).adjusted(3, 3, -3, -3);
     const double radius = std::min(face.width(), face.height()) * 0.18;
-    const QColor colour = rgb(spec.colour);
+    const QColor colour = rgb(picture.colour);
     p.setPen(QPen(colour.darker(135), 2));
     QLinearGradient g(face.topLeft(), face.bottomLeft());
     g.setColorAt(0, colour.lighter(112));
@@ -150,16 +150,16 @@ ART_RECIPE(sg_tile)
     p.drawRoundedRect(face, radius, radius);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 90));
-    if (spec.param == "across") {
+    if (picture.param == "across") {
         p.drawRect(QRectF(face.left() + 2, face.center().y() - face.height() * 0.14, face.width() - 4, face.height() * 0.28));
-    } else if (spec.param == "down") {
+    } else if (picture.param == "down") {
         p.drawRect(QRectF(face.center().x() - face.width() * 0.14, face.top() + 2, face.width() * 0.28, face.height() - 4));
-    } else if (spec.param == "rim") {
+    } else if (picture.param == "rim") {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0xD0, 0x80, 0x20), 3, Qt::DashLine));
         p.drawRoundedRect(face.adjusted(7, 7, -7, -7), radius * 0.7, radius * 0.7);
-    } else if (!spec.param.empty()) {
-        throw art::RecipeError("unknown tile pattern \"" + spec.param + "\"");
+    } else if (!picture.param.empty()) {
+        throw art::RecipeError("unknown tile pattern \"" + picture.param + "\"");
     }
 }
 
@@ -167,7 +167,7 @@ ART_RECIPE(sg_tile)
 // layout's markers sit beside them); other sizes are scaled.
 ART_RECIPE(sg_face)
 {
-    Q_UNUSED(spec);
+    Q_UNUSED(picture);
     QPainter p(&canvas);
     smooth(p);
     p.scale(canvas.width() / 350.0, canvas.height() / 371.0);
@@ -199,7 +199,7 @@ ART_RECIPE(sg_bodypart)
     QPainter p(&canvas);
     smooth(p);
     const QRectF all = QRectF(canvas.rect()).adjusted(4, 4, -4, -4);
-    const std::string& part = spec.param;
+    const std::string& part = picture.param;
     if (part == "hair") {
         drawHair(p, fitted(all, 70, 62));
     } else if (part == "ear") {
@@ -228,8 +228,8 @@ ART_RECIPE(sg_marker)
     smooth(p);
     const QPointF c(canvas.width() / 2.0, canvas.height() / 2.0);
     const double r = std::min(canvas.width(), canvas.height()) / 2.0 - 1;
-    p.setPen(QPen(rgb(spec.colour).darker(140), 1.5));
-    p.setBrush(rgb(spec.colour));
+    p.setPen(QPen(rgb(picture.colour).darker(140), 1.5));
+    p.setBrush(rgb(picture.colour));
     p.drawPath(starPath(c, r, r * 0.45));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0xEB, 0x3B));
@@ -242,10 +242,10 @@ ART_RECIPE(sg_step)
     QPainter p(&canvas);
     smooth(p);
     const QRectF all = QRectF(canvas.rect()).adjusted(2, 2, -2, -2);
-    const QColor colour = rgb(spec.colour);
+    const QColor colour = rgb(picture.colour);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    if (spec.param == "feet") {
+    if (picture.param == "feet") {
         for (int k = 0; k < 2; ++k) {
             const QRectF half(all.left() + all.width() * 0.5 * k, all.top() + (k == 0 ? all.height() * 0.25 : 0),
                               all.width() * 0.5, all.height() * 0.75);
@@ -257,11 +257,11 @@ ART_RECIPE(sg_step)
                 p.drawEllipse(QPointF(tx, sole.top() + sole.height() * 0.18), sole.width() * 0.12, sole.width() * 0.12);
             }
         }
-    } else if (spec.param == "star") {
+    } else if (picture.param == "star") {
         const double r = std::min(all.width(), all.height()) / 2.0;
         p.setPen(QPen(colour.darker(140), 1.5));
         p.drawPath(starPath(all.center(), r, r * 0.45));
     } else {
-        throw art::RecipeError("unknown step marker \"" + spec.param + "\"");
+        throw art::RecipeError("unknown step marker \"" + picture.param + "\"");
     }
 }
