@@ -175,7 +175,7 @@ void TMainForm::btn_backlasmenuClick()
     PlayLessonSound("re");
     if (platform::current().messageDlg("小朋友,确定要关闭系统吗?") == platform::mrYes) {
         Close();
-        QCoreApplication::quit();  // TApplication.Terminate
+        QCoreApplication::quit();  // ends the event loop, and with it the program
     }
 }
 

@@ -30,8 +30,8 @@ class LessonScreen : public platform::TForm {
 public:
     explicit LessonScreen(ScreenSettings settings, QWidget* parent = nullptr);
 
-    // TApplication.CreateForm's second half: runs FormCreate once the object
-    // is fully built (the launcher's form variable already refers to it).
+    // The creation step, run once the object is fully built and the
+    // launcher's form variable already refers to it.
     void Create()
     {
         ScreenScope scope(settings_.className);

@@ -1,5 +1,6 @@
-// The class library's named colours that the screens and their pictures use,
-// as 0xRRGGBB, defined once for the widgets and the content declarations.
+// The named colours the screens and their pictures use (money green, teal,
+// fuchsia, lime), as 0xRRGGBB, defined once for the widgets and the content
+// declarations.
 #pragma once
 
 #include <cstdint>

@@ -58,7 +58,7 @@ public:
     std::string folder() const { return media.programFolder() + folder_; }
     std::vector<std::string> play(const std::string& name) const { return testing_support::PlaySteps(folder(), name); }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
-    // Shown as the class library means it: not hidden, whether or not the window is.
+    // Shown as the screen means it: not hidden, whether or not its window is.
     bool shown(const std::string& name) const
     {
         QWidget* w = testing_support::Find(screen.get(), name);
