@@ -1,6 +1,7 @@
 // Program entry: the single-instance guard, then the main window and the
 // message loop until it closes.
 #include "app/Main_Form.h"
+#include "app/sound_safety.h"
 #include "lesson_frame/lesson_registry.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
     return platform::RunSingleInstance([&app] {
+        app::PrepareSounds();
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
         MainForm->Create();
