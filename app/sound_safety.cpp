@@ -31,8 +31,8 @@ int RestoreLeftoverSounds()
 
 void PrepareSounds()
 {
-    RestoreLeftoverSounds();
     platform::installTerminationHandler([] { RestoreLeftoverSounds(); });
+    RestoreLeftoverSounds();
     platform::systemAudioDevice();
 }
 

@@ -15,9 +15,9 @@ std::vector<std::string> MediaFolders();
 // ".dat" name back; returns how many.
 int RestoreLeftoverSounds();
 
-// Before the first sound: repairs leftovers, lets termination signals end
-// the program cleanly (leftovers repaired again on the way out), and starts
-// opening the sound card off the window thread.
+// Before the first sound: lets termination signals end the program cleanly
+// (leftovers repaired on the way out), repairs leftovers, and starts opening
+// the sound card off the window thread.
 void PrepareSounds();
 
 }  // namespace app
