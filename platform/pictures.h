@@ -56,7 +56,7 @@ std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKin
 inline constexpr int kMaxPictureSide = 8192;
 inline constexpr qint64 kMaxPicturePixels = qint64{4096} * 4096;
 inline constexpr int kMaxPictureFrames = 1000;
-inline constexpr qint64 kMaxDecodedBytes = qint64{256} << 20;
+inline constexpr qint64 kMaxDecodedBytes = qint64{128} << 20;
 inline constexpr qint64 kMaxPictureFileBytes = qint64{64} << 20;
 
 // Decodes picture data by its signature; throws EInvalidGraphic (also for
