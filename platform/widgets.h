@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+
 class QEventLoop;
 
 namespace platform {
@@ -32,6 +35,16 @@ constexpr int SC_RESTORE = 0xF120;
 inline const QColor clMoneyGreen(192, 220, 192);
 inline const QColor clTeal(0, 128, 128);
 inline const QColor clFuchsia(255, 0, 255);
+
+// The window flags of every screen: a title bar with the caption and no
+// system menu, minimise, maximise or close button.
+inline constexpr Qt::WindowFlags kScreenFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// The Motif window-manager hints every screen carries on X11 (flags,
+// functions, decorations, input mode, status): border and title only, and
+// no minimise, maximise or close function, so window managers draw a title
+// bar without buttons.
+std::array<uint32_t, 5> screenMotifHints();
 
 // A screen: a top-level window of a fixed outer size, centred, without
 // title-bar buttons, that the window manager can neither move nor resize.
@@ -74,6 +87,8 @@ protected:
 
 private:
     void centre();
+    // Writes screenMotifHints() on the X11 window (before it is mapped).
+    void applyTitleBarHints();
 
     QEventLoop* modalLoop_ = nullptr;
     bool closing_ = false;
