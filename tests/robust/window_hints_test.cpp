@@ -52,7 +52,8 @@ TEST(WindowHints, EveryScreenHasATitleBarWithoutButtons)
 }
 
 #if QH_HAVE_XCB
-// The _MOTIF_WM_HINTS of the top-level window named `title`, empty until there is one.
+// The _MOTIF_WM_HINTS of the mapped top-level window named `title`, empty
+// until there is one.
 std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
 {
     auto atom = [c](const char* name) {
@@ -71,9 +72,14 @@ std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
     for (int i = 0; i < xcb_query_tree_children_length(tree) && out.empty(); ++i) {
         xcb_get_property_reply_t* name =
             xcb_get_property_reply(c, xcb_get_property(c, 0, kids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
-        const bool match = name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
+        const bool named = name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
                                               xcb_get_property_value_length(name)) == title;
         std::free(name);
+        // Read once the window is mapped: the hints it was shown with.
+        xcb_get_window_attributes_reply_t* attrs =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, kids[i]), nullptr);
+        const bool match = named && attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(attrs);
         if (!match)
             continue;
         xcb_get_property_reply_t* hints =
