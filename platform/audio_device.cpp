@@ -315,8 +315,10 @@ private:
         feed_->start(kFeedMs);
     }
 
-    // Audio thread: tops the buffer up; after a second of silence suspends
-    // the stream and stops the timer, so an idle program does not wake.
+    // Audio thread: tops the buffer up; after a second of silence closes the
+    // stream and stops the timer, so neither the program nor the audio server
+    // wakes while nothing plays. A new stream starts with an empty buffer, so
+    // the next sound is heard sooner than through a running one.
     void feed()
     {
         if (!sink_ || !stream_)
@@ -326,8 +328,9 @@ private:
             sinceSound_.restart();
         else if (sinceSound_.elapsed() >= kIdleMs) {
             feed_->stop();
-            sink_->suspend();
-            suspended_ = true;
+            sink_->stop();
+            stream_ = nullptr;
+            stopped_ = true;
             return;
         }
         const qint64 free = sink_->bytesFree();
@@ -337,7 +340,7 @@ private:
         stream_->write(chunk_.constData(), mixer_.mix(chunk_.data(), free));
     }
 
-    // Any thread: a new voice wakes a suspended stream.
+    // Any thread: a new voice opens the stream again.
     void wake()
     {
         QMetaObject::invokeMethod(
@@ -346,9 +349,9 @@ private:
                 if (!sink_)
                     return;
                 sinceSound_.restart();
-                if (suspended_) {
-                    suspended_ = false;
-                    sink_->resume();
+                if (stopped_) {
+                    stopped_ = false;
+                    stream_ = sink_->start();
                 }
                 feed();
                 if (!feed_->isActive())
@@ -429,7 +432,7 @@ private:
     QIODevice* stream_ = nullptr;
     QTimer* feed_ = nullptr;
     QElapsedTimer sinceSound_;
-    bool suspended_ = false;
+    bool stopped_ = false;
 
     QThread* thread_ = nullptr;
     QObject* worker_ = nullptr;

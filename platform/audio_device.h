@@ -3,7 +3,7 @@
 // heard within a few milliseconds and keeps playing while the window thread
 // pauses. Sounds are converted to the output format a piece at a time while
 // they play, so a sound costs its file's bytes and no more. With nothing to
-// play for a second the stream is suspended and the thread sleeps. With no
+// play for a second the stream is closed and the thread sleeps. With no
 // audio output the program stays silent.
 #pragma once
 
