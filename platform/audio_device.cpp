@@ -321,12 +321,13 @@ private:
     // the next sound is heard sooner than through a running one.
     void feed()
     {
-        if (!sink_ || !stream_)
+        if (!sink_)
             return;
         const bool quiet = mixer_.idle();
         if (!quiet)
             sinceSound_.restart();
-        else if (sinceSound_.elapsed() >= kIdleMs) {
+        // No stream (the server refused one): wait for the next play to try again.
+        if (!stream_ || (quiet && sinceSound_.elapsed() >= kIdleMs)) {
             feed_->stop();
             sink_->stop();
             stream_ = nullptr;
@@ -354,7 +355,7 @@ private:
                     stream_ = sink_->start();
                 }
                 feed();
-                if (!feed_->isActive())
+                if (!stopped_ && !feed_->isActive())
                     feed_->start(kFeedMs);
             },
             Qt::QueuedConnection);
