@@ -2,6 +2,7 @@
 // message loop until it closes.
 #include "app/Main_Form.h"
 #include "app/lesson_families.h"
+#include "app/sound_safety.h"
 #include "platform/picture_cache.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     platform::prepareFontsInBackground();
     return platform::RunSingleInstance([&app] {
         platform::prefetchPictures(TMainForm::FirstFramePictures());
+        app::PrepareSounds();
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
         MainForm->Create();

@@ -3,6 +3,10 @@
 #include "platform/platform.h"
 #include "resources/menu_catalogue.h"
 
+#include <QtGlobal>
+
+#include <exception>
+
 namespace frame {
 
 LessonScreen::LessonScreen(ScreenSettings settings, QWidget* parent) : TForm(parent), settings_(std::move(settings))
@@ -29,11 +33,19 @@ void LessonScreen::PlayLessonSound(const std::string& name, StopRule rule)
     if (stop)
         StopLessonSound();
     const std::string stem = MediaFolder + name;
-    platform::MoveFileA(stem + ".dat", stem + ".wav");
-    platform::mciSendStringA("OPEN " + stem + ".wav TYPE mpegvideo ALIAS " + name);
-    platform::mciSendStringA("PLAY " + name);
-    platform::mciSendStringA("CLOSE ANIMATION");
-    platform::MoveFileA(stem + ".wav", stem + ".dat");
+    const std::string dat = stem + ".dat", wav = stem + ".wav";
+    platform::MoveFileA(dat, wav);
+    // Whatever fails in between, the file gets its name back.
+    try {
+        platform::mciSendStringA("OPEN " + wav + " TYPE mpegvideo ALIAS " + name);
+        platform::mciSendStringA("PLAY " + name);
+        platform::mciSendStringA("CLOSE ANIMATION");
+    } catch (const std::exception& e) {
+        qWarning("Sound %s of screen %s not played: %s", name.c_str(), settings_.className.c_str(), e.what());
+    } catch (...) {
+        qWarning("Sound %s of screen %s not played", name.c_str(), settings_.className.c_str());
+    }
+    platform::MoveFileA(wav, dat);
     CurrentSoundAlias = name;
 }
 

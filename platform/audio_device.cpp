@@ -5,6 +5,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QThread>
@@ -13,127 +14,213 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <list>
-#include <mutex>
 
 namespace platform {
+
+// --- sources and conversion ---------------------------------------------------
+
+namespace {
+
+class WavBytes : public SampleSource {
+public:
+    WavBytes(std::shared_ptr<const std::string> bytes, const WavInfo& info) : bytes_(std::move(bytes)), info_(info)
+    {
+        rate = info.sampleRate;
+        channels = info.channels;
+        frames = info.frames;
+    }
+    int32_t at(size_t index) const override { return wavSample(info_, *bytes_, index); }
+
+private:
+    std::shared_ptr<const std::string> bytes_;
+    WavInfo info_;
+};
+
+class PcmSamples : public SampleSource {
+public:
+    explicit PcmSamples(std::shared_ptr<const Pcm> pcm) : pcm_(std::move(pcm))
+    {
+        rate = pcm_->sampleRate;
+        channels = pcm_->channels;
+        frames = channels > 0 ? pcm_->samples.size() / static_cast<size_t>(channels) : 0;
+    }
+    int32_t at(size_t index) const override { return pcm_->samples[index]; }
+
+private:
+    std::shared_ptr<const Pcm> pcm_;
+};
+
+}  // namespace
+
+std::shared_ptr<const SampleSource> wavSource(std::shared_ptr<const std::string> bytes)
+{
+    WavInfo info;
+    if (!bytes || !parseWav(*bytes, info))
+        return nullptr;
+    return std::make_shared<WavBytes>(std::move(bytes), info);
+}
+
+std::shared_ptr<const SampleSource> pcmSource(std::shared_ptr<const Pcm> pcm)
+{
+    return pcm ? std::make_shared<PcmSamples>(std::move(pcm)) : nullptr;
+}
+
+SoundStream::SoundStream(std::shared_ptr<const SampleSource> source, int rate, int channels)
+    : source_(std::move(source))
+{
+    if (!source_ || source_->frames == 0 || source_->channels <= 0 || source_->rate <= 0 || rate <= 0 ||
+        channels <= 0)
+        return;
+    inChannels_ = static_cast<size_t>(source_->channels);
+    outChannels_ = static_cast<size_t>(channels);
+    inFrames_ = source_->frames;
+    keep_ = inChannels_ == outChannels_;
+    step_ = (static_cast<uint64_t>(source_->rate) << 32) / static_cast<uint64_t>(rate);
+    if (step_ == 0)
+        return;
+    outFrames_ = static_cast<size_t>((static_cast<uint64_t>(inFrames_) << 32) / step_);
+}
+
+int32_t SoundStream::value(size_t frame, size_t channel) const
+{
+    const size_t base = frame * inChannels_;
+    if (keep_)
+        return source_->at(base + channel);
+    int32_t sum = 0;
+    for (size_t c = 0; c < inChannels_; ++c)
+        sum += source_->at(base + c);
+    return sum / static_cast<int32_t>(inChannels_);
+}
+
+size_t SoundStream::mixInto(int32_t* mix, size_t frames)
+{
+    const size_t n = std::min(frames, outFrames_ - std::min(outFrames_, frame_));
+    for (size_t f = 0; f < n; ++f, ++frame_, pos_ += step_) {
+        const size_t i = static_cast<size_t>(pos_ >> 32);
+        const size_t j = std::min(i + 1, inFrames_ - 1);
+        const int64_t t = static_cast<int64_t>((pos_ >> 16) & 0xFFFF);  // 16-bit fraction
+        for (size_t c = 0; c < outChannels_; ++c) {
+            const size_t sc = keep_ ? c : 0;
+            const int64_t a = value(i, sc), b = value(j, sc);
+            mix[f * outChannels_ + c] += static_cast<int32_t>(a + (((b - a) * t) >> 16));
+        }
+    }
+    return n;
+}
 
 Pcm convertPcm(const Pcm& in, int rate, int channels)
 {
     Pcm out;
     out.sampleRate = rate;
     out.channels = channels;
-    if (in.empty() || in.channels <= 0 || in.sampleRate <= 0 || rate <= 0 || channels <= 0)
-        return out;
-    const size_t inCh = static_cast<size_t>(in.channels);
-    const size_t outCh = static_cast<size_t>(channels);
-    const size_t inFrames = in.samples.size() / inCh;
-    if (inFrames == 0)
-        return out;
-    // First to mono or kept as is, then resampled, then spread over the
-    // output channels: a sound is one voice, whatever its channels.
-    std::vector<int32_t> mono;
-    const bool keep = in.channels == channels;
-    if (!keep) {
-        mono.resize(inFrames);
-        for (size_t f = 0; f < inFrames; ++f) {
-            int32_t sum = 0;
-            for (size_t c = 0; c < inCh; ++c)
-                sum += in.samples[f * inCh + c];
-            mono[f] = sum / static_cast<int32_t>(inCh);
-        }
-    }
-    const size_t srcCh = keep ? inCh : 1;
-    auto src = [&](size_t frame, size_t ch) -> int32_t {
-        return keep ? in.samples[frame * inCh + ch] : mono[frame];
-    };
-    // Position in 32.32 fixed point: exact for the usual 22050 -> 44100.
-    const uint64_t step = (static_cast<uint64_t>(in.sampleRate) << 32) / static_cast<uint64_t>(rate);
-    const size_t outFrames = static_cast<size_t>((static_cast<uint64_t>(inFrames) << 32) / step);
-    out.samples.resize(outFrames * outCh);
-    uint64_t pos = 0;
-    for (size_t f = 0; f < outFrames; ++f, pos += step) {
-        const size_t i = static_cast<size_t>(pos >> 32);
-        const size_t j = std::min(i + 1, inFrames - 1);
-        const int64_t t = static_cast<int64_t>((pos >> 16) & 0xFFFF);  // 16-bit fraction
-        for (size_t c = 0; c < outCh; ++c) {
-            const size_t sc = std::min(c, srcCh - 1);
-            const int64_t a = src(i, sc), b = src(j, sc);
-            out.samples[f * outCh + c] = static_cast<int16_t>(a + (((b - a) * t) >> 16));
-        }
-    }
+    // The caller's pcm outlives the stream: borrowed, not copied.
+    SoundStream stream(pcmSource(std::shared_ptr<const Pcm>(&in, [](const Pcm*) {})), rate, channels);
+    std::vector<int32_t> mix(stream.totalFrames() * static_cast<size_t>(std::max(channels, 0)));
+    stream.mixInto(mix.data(), stream.totalFrames());
+    out.samples.assign(mix.begin(), mix.end());
     return out;
 }
 
-namespace {
+// --- mixer ----------------------------------------------------------------------
 
-struct Voice {
-    uint64_t id = 0;
-    std::shared_ptr<const Pcm> pcm;  // null until decoded
-    size_t position = 0;             // next sample (not frame) to play
-};
+void Mixer::setFormat(int rate, int channels, bool isFloat)
+{
+    std::lock_guard lock(mutex_);
+    rate_ = rate;
+    channels_ = channels;
+    float_ = isFloat;
+}
 
-// Mixes the playing voices into the output format; silence between sounds.
-class Mixer {
-public:
-    QAudioFormat format;
+uint64_t Mixer::start(const std::shared_ptr<const std::string>& bytes)
+{
+    // Only the header is read here; the samples are converted as they play.
+    auto source = wavSource(bytes);
+    if (!source)
+        return 0;
+    std::lock_guard lock(mutex_);
+    Voice v;
+    v.id = ++nextId_;
+    v.source = std::move(source);
+    voices_.push_back(std::move(v));
+    return nextId_;
+}
 
-    void add(Voice v)
-    {
-        std::lock_guard lock(mutex_);
-        voices_.push_back(std::move(v));
-    }
-    void remove(uint64_t id)
-    {
-        std::lock_guard lock(mutex_);
-        voices_.remove_if([id](const Voice& v) { return v.id == id; });
-    }
-    void setPcm(uint64_t id, std::shared_ptr<const Pcm> pcm)
-    {
-        std::lock_guard lock(mutex_);
-        for (auto& v : voices_)
-            if (v.id == id)
-                v.pcm = std::move(pcm);
-    }
-    // Fills data with the next maxlen bytes of the mix.
-    qint64 mix(char* data, qint64 maxlen)
-    {
-        const bool isFloat = format.sampleFormat() == QAudioFormat::Float;
-        const qint64 bytesPerSample = isFloat ? 4 : 2;
-        const auto count = static_cast<size_t>(maxlen / bytesPerSample);
-        mix_.assign(count, 0);
-        {
-            std::lock_guard lock(mutex_);
-            for (auto it = voices_.begin(); it != voices_.end();) {
-                if (!it->pcm) {
-                    ++it;
-                    continue;
-                }
-                const auto& s = it->pcm->samples;
-                const size_t n = std::min(count, s.size() - std::min(s.size(), it->position));
-                for (size_t i = 0; i < n; ++i)
-                    mix_[i] += s[it->position + i];
-                it->position += n;
-                it = it->position >= s.size() ? voices_.erase(it) : std::next(it);
+uint64_t Mixer::startPending()
+{
+    std::lock_guard lock(mutex_);
+    Voice v;
+    v.id = ++nextId_;
+    v.pending = true;
+    voices_.push_back(std::move(v));
+    return nextId_;
+}
+
+void Mixer::setSource(uint64_t voice, std::shared_ptr<const SampleSource> source)
+{
+    std::lock_guard lock(mutex_);
+    for (auto it = voices_.begin(); it != voices_.end(); ++it)
+        if (it->id == voice) {
+            if (source) {
+                it->source = std::move(source);
+                it->pending = false;
+            } else {
+                voices_.erase(it);  // nothing to play
             }
+            return;
         }
-        if (isFloat) {
-            auto* out = reinterpret_cast<float*>(data);
-            for (size_t i = 0; i < count; ++i)
-                out[i] = static_cast<float>(std::clamp(mix_[i], -32768, 32767)) / 32768.0f;
-        } else {
-            auto* out = reinterpret_cast<int16_t*>(data);
-            for (size_t i = 0; i < count; ++i)
-                out[i] = static_cast<int16_t>(std::clamp(mix_[i], -32768, 32767));
-        }
-        return static_cast<qint64>(count) * bytesPerSample;
-    }
+}
 
-private:
-    std::mutex mutex_;
-    std::list<Voice> voices_;
-    std::vector<int32_t> mix_;
-};
+void Mixer::stop(uint64_t voice)
+{
+    std::lock_guard lock(mutex_);
+    voices_.remove_if([voice](const Voice& v) { return v.id == voice; });
+}
+
+bool Mixer::idle() const
+{
+    std::lock_guard lock(mutex_);
+    return voices_.empty();
+}
+
+size_t Mixer::voiceCount() const
+{
+    std::lock_guard lock(mutex_);
+    return voices_.size();
+}
+
+int64_t Mixer::mix(char* data, int64_t maxlen)
+{
+    std::lock_guard lock(mutex_);
+    const int64_t bytesPerSample = float_ ? 4 : 2;
+    const size_t channels = static_cast<size_t>(std::max(channels_, 1));
+    const size_t frames = static_cast<size_t>(std::max<int64_t>(maxlen, 0) / bytesPerSample) / channels;
+    const size_t count = frames * channels;
+    mix_.assign(count, 0);
+    for (auto it = voices_.begin(); it != voices_.end();) {
+        if (it->pending || rate_ <= 0) {
+            ++it;
+            continue;
+        }
+        if (!it->stream)
+            it->stream = std::make_unique<SoundStream>(it->source, rate_, channels_);
+        it->stream->mixInto(mix_.data(), frames);
+        it = it->stream->done() ? voices_.erase(it) : std::next(it);
+    }
+    if (float_) {
+        auto* out = reinterpret_cast<float*>(data);
+        for (size_t i = 0; i < count; ++i)
+            out[i] = static_cast<float>(std::clamp(mix_[i], -32768, 32767)) / 32768.0f;
+    } else {
+        auto* out = reinterpret_cast<int16_t*>(data);
+        for (size_t i = 0; i < count; ++i)
+            out[i] = static_cast<int16_t>(std::clamp(mix_[i], -32768, 32767));
+    }
+    return static_cast<int64_t>(count) * bytesPerSample;
+}
+
+// --- the sound card -------------------------------------------------------------
+
+namespace {
 
 class QtAudioDevice : public AudioDevice {
 public:
@@ -141,45 +228,14 @@ public:
     {
         if (!QCoreApplication::instance())
             return;
-        const QAudioDevice out = QMediaDevices::defaultAudioOutput();
-        if (out.isNull())
-            return;
-        QAudioFormat fmt;
-        fmt.setSampleRate(44100);
-        fmt.setChannelCount(2);
-        fmt.setSampleFormat(QAudioFormat::Int16);
-        if (!out.isFormatSupported(fmt)) {
-            fmt = out.preferredFormat();
-            if (fmt.sampleFormat() != QAudioFormat::Float)
-                fmt.setSampleFormat(QAudioFormat::Int16);
-        }
-        mixer_.format = fmt;
         thread_ = new QThread;
         thread_->setObjectName("audio");
         thread_->start();
-        // The context object lives on the audio thread, so the sink is
-        // created, fed and destroyed there.
+        // The context object lives on the audio thread, so the output is
+        // found, opened, fed and closed there, never holding up the window.
         worker_ = new QObject;
         worker_->moveToThread(thread_);
-        QMetaObject::invokeMethod(
-            worker_,
-            [this, out, fmt] {
-                sink_ = new QAudioSink(out, fmt);
-                // A small buffer kept topped up: a click is heard at once.
-                sink_->setBufferSize(fmt.bytesForDuration(kBufferUs));
-                QIODevice* stream = sink_->start();
-                auto* feed = new QTimer(worker_);
-                feed->setTimerType(Qt::PreciseTimer);
-                QObject::connect(feed, &QTimer::timeout, worker_, [this, stream] {
-                    const qint64 free = sink_->bytesFree();
-                    if (free <= 0 || !stream)
-                        return;
-                    chunk_.resize(free);
-                    stream->write(chunk_.constData(), mixer_.mix(chunk_.data(), free));
-                });
-                feed->start(kFeedMs);
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(worker_, [this] { openOutput(); }, Qt::QueuedConnection);
         ready_ = true;
     }
     ~QtAudioDevice() override { shutdown(); }
@@ -209,65 +265,156 @@ public:
 
     uint64_t start(const std::shared_ptr<const std::string>& bytes) override
     {
-        if (!ready_ || !bytes)
+        if (!ready_ || silent_ || !bytes)
             return 0;
-        const uint64_t id = ++nextId_;
-        Voice v;
-        v.id = id;
-        Pcm pcm;
-        if (decodeWav(*bytes, pcm)) {
-            v.pcm = std::make_shared<Pcm>(convertPcm(pcm, mixer_.format.sampleRate(), mixer_.format.channelCount()));
-            mixer_.add(std::move(v));
-        } else {
-            mixer_.add(std::move(v));
+        uint64_t id = mixer_.start(bytes);
+        if (id == 0) {
+            if (isOverlongWav(*bytes))
+                return 0;
+            id = mixer_.startPending();
             decodeLater(id, bytes);
         }
+        wake();
         return id;
     }
 
     void stop(uint64_t voice) override
     {
         if (ready_)
-            mixer_.remove(voice);
+            mixer_.stop(voice);
     }
 
 private:
-    // Other formats (MP3, OGG, ...) go through Qt's decoder on the audio thread.
+    // Audio thread.
+    void openOutput()
+    {
+        const QAudioDevice out = QMediaDevices::defaultAudioOutput();
+        if (out.isNull()) {
+            silent_ = true;
+            return;
+        }
+        QAudioFormat fmt;
+        fmt.setSampleRate(44100);
+        fmt.setChannelCount(2);
+        fmt.setSampleFormat(QAudioFormat::Int16);
+        if (!out.isFormatSupported(fmt)) {
+            fmt = out.preferredFormat();
+            if (fmt.sampleFormat() != QAudioFormat::Float)
+                fmt.setSampleFormat(QAudioFormat::Int16);
+        }
+        mixer_.setFormat(fmt.sampleRate(), fmt.channelCount(), fmt.sampleFormat() == QAudioFormat::Float);
+        format_ = fmt;
+        sink_ = new QAudioSink(out, fmt);
+        // A small buffer kept topped up: a click is heard at once.
+        sink_->setBufferSize(fmt.bytesForDuration(kBufferUs));
+        stream_ = sink_->start();
+        feed_ = new QTimer(worker_);
+        feed_->setTimerType(Qt::PreciseTimer);
+        QObject::connect(feed_, &QTimer::timeout, worker_, [this] { feed(); });
+        sinceSound_.start();
+        feed_->start(kFeedMs);
+    }
+
+    // Audio thread: tops the buffer up; after a second of silence closes the
+    // stream and stops the timer, so neither the program nor the audio server
+    // wakes while nothing plays. A new stream starts with an empty buffer, so
+    // the next sound is heard sooner than through a running one.
+    void feed()
+    {
+        if (!sink_)
+            return;
+        const bool quiet = mixer_.idle();
+        if (!quiet)
+            sinceSound_.restart();
+        // No stream (the server refused one): wait for the next play to try again.
+        if (!stream_ || (quiet && sinceSound_.elapsed() >= kIdleMs)) {
+            feed_->stop();
+            sink_->stop();
+            stream_ = nullptr;
+            stopped_ = true;
+            return;
+        }
+        const qint64 free = sink_->bytesFree();
+        if (free <= 0)
+            return;
+        chunk_.resize(free);
+        stream_->write(chunk_.constData(), mixer_.mix(chunk_.data(), free));
+    }
+
+    // Any thread: a new voice opens the stream again.
+    void wake()
+    {
+        QMetaObject::invokeMethod(
+            worker_,
+            [this] {
+                if (!sink_)
+                    return;
+                sinceSound_.restart();
+                if (stopped_) {
+                    stopped_ = false;
+                    stream_ = sink_->start();
+                }
+                feed();
+                if (!stopped_ && !feed_->isActive())
+                    feed_->start(kFeedMs);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // Other formats (MP3, OGG, ...) go through Qt's decoder on the audio
+    // thread, kept to the longest sound that plays.
     void decodeLater(uint64_t id, std::shared_ptr<const std::string> bytes)
     {
         QMetaObject::invokeMethod(
             worker_,
             [this, id, bytes] {
+                if (!sink_) {
+                    mixer_.setSource(id, nullptr);
+                    return;
+                }
                 auto* buffer = new QBuffer;
-                buffer->setData(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+                // The bytes stay alive in this lambda's captures until the
+                // decoder is gone.
+                buffer->setData(QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())));
                 buffer->open(QIODevice::ReadOnly);
                 auto* decoder = new QAudioDecoder;
                 QAudioFormat want;
-                want.setSampleRate(mixer_.format.sampleRate());
-                want.setChannelCount(mixer_.format.channelCount());
+                want.setSampleRate(format_.sampleRate());
+                want.setChannelCount(format_.channelCount());
                 want.setSampleFormat(QAudioFormat::Int16);
                 decoder->setAudioFormat(want);
                 decoder->setSourceDevice(buffer);
                 auto pcm = std::make_shared<Pcm>();
                 pcm->sampleRate = want.sampleRate();
                 pcm->channels = want.channelCount();
-                QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [decoder, pcm] {
-                    const QAudioBuffer b = decoder->read();
-                    const auto* s = b.constData<int16_t>();
-                    if (b.format().sampleFormat() == QAudioFormat::Int16)
-                        pcm->samples.insert(pcm->samples.end(), s, s + b.sampleCount());
-                });
-                auto finish = [this, decoder, buffer, pcm, id] {
-                    Pcm fixed = convertPcm(*pcm, mixer_.format.sampleRate(), mixer_.format.channelCount());
-                    mixer_.setPcm(id, std::make_shared<Pcm>(std::move(fixed)));
+                const size_t limit = static_cast<size_t>(want.sampleRate()) * static_cast<size_t>(want.channelCount()) *
+                                     static_cast<size_t>(kMaxSoundSeconds);
+                auto done = [decoder, buffer, bytes] {
                     decoder->deleteLater();
                     buffer->deleteLater();
                 };
-                QObject::connect(decoder, &QAudioDecoder::finished, decoder, finish);
+                QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [this, decoder, pcm, limit, id, done] {
+                    const QAudioBuffer b = decoder->read();
+                    if (b.format().sampleFormat() == QAudioFormat::Int16) {
+                        const auto* s = b.constData<int16_t>();
+                        pcm->samples.insert(pcm->samples.end(), s, s + b.sampleCount());
+                    }
+                    if (pcm->samples.size() > limit) {
+                        qWarning("Sound longer than %d s; not played", kMaxSoundSeconds);
+                        decoder->disconnect();
+                        decoder->stop();
+                        mixer_.setSource(id, nullptr);
+                        done();
+                    }
+                });
+                QObject::connect(decoder, &QAudioDecoder::finished, decoder, [this, pcm, id, done] {
+                    mixer_.setSource(id, pcm->samples.empty() ? nullptr : pcmSource(pcm));
+                    done();
+                });
                 QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder,
-                                 [decoder, buffer] {
-                                     decoder->deleteLater();
-                                     buffer->deleteLater();
+                                 [this, id, done] {
+                                     mixer_.setSource(id, nullptr);
+                                     done();
                                  });
                 decoder->start();
             },
@@ -276,13 +423,21 @@ private:
 
     static constexpr int kBufferUs = 30000;
     static constexpr int kFeedMs = 5;
+    static constexpr int kIdleMs = 1000;
 
     Mixer mixer_;
-    QByteArray chunk_;  // audio thread only
+    // Audio thread only:
+    QAudioFormat format_;
+    QByteArray chunk_;
+    QAudioSink* sink_ = nullptr;
+    QIODevice* stream_ = nullptr;
+    QTimer* feed_ = nullptr;
+    QElapsedTimer sinceSound_;
+    bool stopped_ = false;
+
     QThread* thread_ = nullptr;
     QObject* worker_ = nullptr;
-    QAudioSink* sink_ = nullptr;
-    std::atomic<uint64_t> nextId_{0};
+    std::atomic<bool> silent_{false};  // no audio output: nothing is kept
     bool ready_ = false;
 };
 

@@ -2,11 +2,13 @@
 
 #include "platform/audio_device.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace platform {
 
@@ -43,17 +45,25 @@ size_t rfindNoCase(const std::string& hay, const std::string& needle)
     return upper(hay).rfind(upper(needle));
 }
 
-bool readFile(const std::string& path, std::string& out)
+// Reads a whole sound file, refusing one over the size limit before any of
+// it is read.
+int readSoundFile(const std::string& path, std::string& out)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
-        return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad())
-        return false;
-    out = ss.str();
-    return true;
+        return MCIERR_FILE_NOT_FOUND;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return MCIERR_FILE_NOT_FOUND;
+    if (static_cast<uint64_t>(size) > kMaxSoundFileBytes) {
+        qWarning("Sound file %s is larger than %zu MB; not played", path.c_str(), kMaxSoundFileBytes >> 20);
+        return MCIERR_INVALID_FILE;
+    }
+    out.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    in.read(out.data(), size);
+    out.resize(static_cast<size_t>(in.gcount()));
+    return in.bad() ? MCIERR_FILE_NOT_FOUND : MCI_OK;
 }
 
 uint32_t le32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
@@ -61,7 +71,10 @@ uint16_t le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1
 
 }  // namespace
 
-bool decodeWav(const std::string& bytes, Pcm& out)
+namespace {
+
+// The header alone, whatever the sound's length.
+bool parseWavHeader(const std::string& bytes, WavInfo& out)
 {
     const auto* d = reinterpret_cast<const unsigned char*>(bytes.data());
     const size_t size = bytes.size();
@@ -69,8 +82,8 @@ bool decodeWav(const std::string& bytes, Pcm& out)
         return false;
     int format = 0, channels = 0, bits = 0;
     uint32_t rate = 0;
-    const unsigned char* data = nullptr;
-    size_t dataSize = 0;
+    size_t dataOffset = 0, dataSize = 0;
+    bool haveData = false;
     size_t pos = 12;
     while (pos + 8 <= size) {
         const uint32_t len = le32(d + pos + 4);
@@ -84,40 +97,83 @@ bool decodeWav(const std::string& bytes, Pcm& out)
             if (format == 0xFFFE && len >= 26 && avail >= 26)
                 format = le16(body + 24);  // WAVE_FORMAT_EXTENSIBLE: the sub-format's first word
         } else if (std::memcmp(d + pos, "data", 4) == 0) {
-            data = body;
+            haveData = true;
+            dataOffset = pos + 8;
             dataSize = std::min<size_t>(len, avail);  // a truncated file plays what it has
             break;
         }
         pos += 8 + static_cast<size_t>(len) + (len & 1);
     }
-    if (!data || channels < 1 || channels > 8 || rate < 1000 || rate > 384000)
+    if (!haveData || channels < 1 || channels > 8 || rate < 1000 || rate > 384000)
         return false;
     const bool isFloat = format == 3 && bits == 32;
     if (!isFloat && (format != 1 || (bits != 8 && bits != 16 && bits != 24 && bits != 32)))
         return false;
-    const size_t bytesPerSample = static_cast<size_t>(bits / 8);
-    const size_t count = dataSize / bytesPerSample / static_cast<size_t>(channels) * static_cast<size_t>(channels);
-    out.sampleRate = static_cast<int>(rate);
-    out.channels = channels;
-    out.samples.resize(count);
-    for (size_t i = 0; i < count; ++i) {
-        const unsigned char* p = data + i * bytesPerSample;
-        int32_t v = 0;
-        if (isFloat) {
-            float f;
-            std::memcpy(&f, p, 4);
-            v = static_cast<int32_t>(std::clamp(f, -1.0f, 1.0f) * 32767.0f);
-        } else if (bits == 8) {
-            v = (static_cast<int32_t>(p[0]) - 128) << 8;
-        } else if (bits == 16) {
-            v = static_cast<int16_t>(le16(p));
-        } else if (bits == 24) {
-            v = static_cast<int32_t>((uint32_t(p[0]) << 8) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 24)) >> 16;
-        } else {
-            v = static_cast<int32_t>(le32(p)) >> 16;
-        }
-        out.samples[i] = static_cast<int16_t>(v);
+    const size_t frames = dataSize / static_cast<size_t>(bits / 8) / static_cast<size_t>(channels);
+    out = WavInfo{static_cast<int>(rate), channels, bits, isFloat, dataOffset, frames};
+    return true;
+}
+
+bool tooLong(const WavInfo& info)
+{
+    return info.frames > static_cast<size_t>(info.sampleRate) * static_cast<size_t>(kMaxSoundSeconds);
+}
+
+}  // namespace
+
+bool parseWav(const std::string& bytes, WavInfo& out)
+{
+    WavInfo info;
+    if (!parseWavHeader(bytes, info))
+        return false;
+    if (tooLong(info)) {
+        qWarning("Sound of %zu s is longer than %d s; not played", info.frames / static_cast<size_t>(info.sampleRate),
+                 kMaxSoundSeconds);
+        return false;
     }
+    out = info;
+    return true;
+}
+
+bool isOverlongWav(const std::string& bytes)
+{
+    WavInfo info;
+    return parseWavHeader(bytes, info) && tooLong(info);
+}
+
+int16_t wavSample(const WavInfo& info, const std::string& bytes, size_t index)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + info.dataOffset +
+                    index * static_cast<size_t>(info.bits / 8);
+    int32_t v = 0;
+    if (info.isFloat) {
+        float f;
+        std::memcpy(&f, p, 4);
+        // NaN compares false both ways and would reach the cast: silence.
+        v = std::isnan(f) ? 0 : static_cast<int32_t>(std::clamp(f, -1.0f, 1.0f) * 32767.0f);
+    } else if (info.bits == 8) {
+        v = (static_cast<int32_t>(p[0]) - 128) << 8;
+    } else if (info.bits == 16) {
+        v = static_cast<int16_t>(le16(p));
+    } else if (info.bits == 24) {
+        v = static_cast<int32_t>((uint32_t(p[0]) << 8) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 24)) >> 16;
+    } else {
+        v = static_cast<int32_t>(le32(p)) >> 16;
+    }
+    return static_cast<int16_t>(v);
+}
+
+bool decodeWav(const std::string& bytes, Pcm& out)
+{
+    WavInfo info;
+    if (!parseWav(bytes, info))
+        return false;
+    const size_t count = info.frames * static_cast<size_t>(info.channels);
+    out.sampleRate = info.sampleRate;
+    out.channels = info.channels;
+    out.samples.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        out.samples[i] = wavSample(info, bytes, i);
     return true;
 }
 
@@ -159,7 +215,22 @@ void MediaInterpreter::close(const std::string& key)
     aliases_.erase(it);
 }
 
-int MediaInterpreter::send(const std::string& rawCommand)
+int MediaInterpreter::send(const std::string& command) noexcept
+{
+    try {
+        return dispatch(command);
+    } catch (const std::bad_alloc&) {
+        qWarning("Media command failed: out of memory: %.200s", command.c_str());
+        return MCIERR_OUT_OF_MEMORY;
+    } catch (const std::exception& e) {
+        qWarning("Media command failed: %s: %.200s", e.what(), command.c_str());
+        return MCIERR_HARDWARE;
+    } catch (...) {
+        return MCIERR_HARDWARE;
+    }
+}
+
+int MediaInterpreter::dispatch(const std::string& rawCommand)
 {
     const std::string command = trim(rawCommand);
     if (startsWithWord(command, "OPEN")) {
@@ -171,8 +242,8 @@ int MediaInterpreter::send(const std::string& rawCommand)
         // screen never ends up playing another screen's sound of that name.
         close(key);
         auto bytes = std::make_shared<std::string>();
-        if (!readFile(open.path, *bytes))
-            return MCIERR_FILE_NOT_FOUND;
+        if (const int code = readSoundFile(open.path, *bytes); code != MCI_OK)
+            return code;
         aliases_[key] = Entry{std::move(bytes), 0};
         return MCI_OK;
     }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 
 #include <csetjmp>
@@ -116,6 +117,35 @@ std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKin
     return f.readAll();
 }
 
+namespace {
+
+void checkSize(qint64 w, qint64 h, const char* what)
+{
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
+        throw EInvalidGraphic(std::string(what) + ": size out of range");
+}
+
+// Reads one frame's pixels (de-interlaced), row by row.
+void readGifRaster(GifFileType* gif, int w, int h, bool interlaced, std::vector<GifPixelType>& raster)
+{
+    raster.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+    auto row = [&](int y) {
+        if (DGifGetLine(gif, raster.data() + static_cast<size_t>(y) * static_cast<size_t>(w), w) != GIF_OK)
+            throw EInvalidGraphic("GIF: corrupt or truncated");
+    };
+    if (!interlaced) {
+        for (int y = 0; y < h; ++y)
+            row(y);
+        return;
+    }
+    static constexpr int offsets[] = {0, 4, 2, 1}, jumps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = offsets[pass]; y < h; y += jumps[pass])
+            row(y);
+}
+
+}  // namespace
+
 Picture decodeGif(const QByteArray& data)
 {
     MemReader reader{&data, 0};
@@ -127,60 +157,110 @@ Picture decodeGif(const QByteArray& data)
         GifFileType* g;
         ~Closer() { int e = 0; DGifCloseFile(g, &e); }
     } closer{gif};
-    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1 || gif->SWidth <= 0 || gif->SHeight <= 0 ||
-        gif->SWidth > 8192 || gif->SHeight > 8192)
-        throw EInvalidGraphic("GIF: corrupt or truncated");
+    // Records are read one at a time, so nothing is allocated for a frame
+    // before its size and the total so far are checked.
+    const int w = gif->SWidth, h = gif->SHeight;
+    checkSize(w, h, "GIF");
+    const qint64 frameBytes = qint64{w} * h * 4;
 
     Picture pic;
-    const int w = gif->SWidth, h = gif->SHeight;
     QImage canvas(w, h, QImage::Format_ARGB32);
+    if (canvas.isNull())
+        throw EInvalidGraphic("GIF: out of memory");
     canvas.fill(Qt::transparent);
-    for (int i = 0; i < gif->ImageCount; ++i) {
-        const SavedImage& frame = gif->SavedImages[i];
-        GraphicsControlBlock gcb{};
+    qint64 total = frameBytes;
+    GraphicsControlBlock gcb{};
+    auto resetGcb = [&gcb] {
+        gcb = GraphicsControlBlock{};
         gcb.TransparentColor = NO_TRANSPARENT_COLOR;
         gcb.DisposalMode = DISPOSAL_UNSPECIFIED;
-        DGifSavedExtensionToGCB(gif, i, &gcb);
-        const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-        const QImage before = gcb.DisposalMode == DISPOSE_PREVIOUS ? canvas : QImage();
-        const int fx = frame.ImageDesc.Left, fy = frame.ImageDesc.Top;
-        const int fw = frame.ImageDesc.Width, fh = frame.ImageDesc.Height;
-        if (!frame.RasterBits || fw <= 0 || fh <= 0)
-            throw EInvalidGraphic("GIF: frame without pixels");
-        for (int y = 0; y < fh; ++y) {
-            const int cy = fy + y;
-            if (cy < 0 || cy >= h)
-                continue;
-            auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(cy));
-            for (int x = 0; x < fw; ++x) {
-                const int cx = fx + x;
-                if (cx < 0 || cx >= w)
-                    continue;
-                const int idx = frame.RasterBits[static_cast<size_t>(y) * static_cast<size_t>(fw) + static_cast<size_t>(x)];
-                if (idx == gcb.TransparentColor)
-                    continue;
-                line[cx] = colourOf(map, idx);
+    };
+    resetGcb();
+    std::vector<GifPixelType> raster;
+    GifRecordType record = UNDEFINED_RECORD_TYPE;
+    do {
+        if (DGifGetRecordType(gif, &record) != GIF_OK)
+            throw EInvalidGraphic("GIF: corrupt or truncated");
+        if (record == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* ext = nullptr;
+            if (DGifGetExtension(gif, &code, &ext) != GIF_OK)
+                throw EInvalidGraphic("GIF: corrupt or truncated");
+            if (code == GRAPHICS_EXT_FUNC_CODE && ext && ext[0] >= 4)
+                DGifExtensionToGCB(ext[0], ext + 1, &gcb);
+            while (ext) {
+                if (DGifGetExtensionNext(gif, &ext) != GIF_OK)
+                    throw EInvalidGraphic("GIF: corrupt or truncated");
             }
+        } else if (record == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif) != GIF_OK)
+                throw EInvalidGraphic("GIF: corrupt or truncated");
+            const GifImageDesc& desc = gif->Image;
+            const int fx = desc.Left, fy = desc.Top, fw = desc.Width, fh = desc.Height;
+            if (fw <= 0 || fh <= 0)
+                throw EInvalidGraphic("GIF: frame without pixels");
+            checkSize(fw, fh, "GIF frame");
+            if (static_cast<int>(pic.frames.size()) >= kMaxPictureFrames || (total += frameBytes) > kMaxDecodedBytes)
+                throw EInvalidGraphic("GIF: too many frames");
+            readGifRaster(gif, fw, fh, desc.Interlace, raster);
+            const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+            const QImage before = gcb.DisposalMode == DISPOSE_PREVIOUS ? canvas : QImage();
+            for (int y = 0; y < fh; ++y) {
+                const int cy = fy + y;
+                if (cy < 0 || cy >= h)
+                    continue;
+                auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(cy));
+                for (int x = 0; x < fw; ++x) {
+                    const int cx = fx + x;
+                    if (cx < 0 || cx >= w)
+                        continue;
+                    const int idx = raster[static_cast<size_t>(y) * static_cast<size_t>(fw) + static_cast<size_t>(x)];
+                    if (idx == gcb.TransparentColor)
+                        continue;
+                    line[cx] = colourOf(map, idx);
+                }
+            }
+            pic.frames.push_back(canvas.copy());
+            if (pic.frames.back().isNull())
+                throw EInvalidGraphic("GIF: out of memory");
+            pic.delaysMs.push_back(std::max(gcb.DelayTime, 2) * 10);
+            if (gcb.DisposalMode == DISPOSE_BACKGROUND) {
+                QPainter p(&canvas);
+                p.setCompositionMode(QPainter::CompositionMode_Source);
+                p.fillRect(QRect(fx, fy, fw, fh), Qt::transparent);
+            } else if (gcb.DisposalMode == DISPOSE_PREVIOUS) {
+                canvas = before;
+            }
+            resetGcb();
         }
-        pic.frames.push_back(canvas.copy());
-        pic.delaysMs.push_back(std::max(gcb.DelayTime, 2) * 10);
-        if (gcb.DisposalMode == DISPOSE_BACKGROUND) {
-            QPainter p(&canvas);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.fillRect(QRect(fx, fy, fw, fh), Qt::transparent);
-        } else if (gcb.DisposalMode == DISPOSE_PREVIOUS) {
-            canvas = before;
-        }
-    }
+    } while (record != TERMINATE_RECORD_TYPE);
+    if (pic.frames.empty())
+        throw EInvalidGraphic("GIF: corrupt or truncated");
     if (pic.frames.size() == 1)
         pic.delaysMs.clear();
     return pic;
 }
 
+namespace {
+
+// Many scans over a large picture take long however little data they hold.
+constexpr int kMaxJpegScans = 100;
+
+void jpegProgress(j_common_ptr cinfo)
+{
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->is_decompressor && d->input_scan_number > kMaxJpegScans)
+        jpegErrorExit(cinfo);
+}
+
+}  // namespace
+
 QImage decodeJpeg(const QByteArray& data)
 {
     jpeg_decompress_struct cinfo{};
     JpegError err{};
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = jpegProgress;
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = jpegErrorExit;
     err.mgr.output_message = jpegSilence;
@@ -190,15 +270,28 @@ QImage decodeJpeg(const QByteArray& data)
         throw EInvalidGraphic("JPEG: corrupt or truncated");
     }
     jpeg_create_decompress(&cinfo);
+    cinfo.progress = &progress;
+    cinfo.mem->max_memory_to_use = static_cast<long>(kMaxDecodedBytes);
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
+    // Checked before decompression allocates anything for the picture.
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 || cinfo.image_width > kMaxPictureSide ||
+        cinfo.image_height > kMaxPictureSide ||
+        qint64{cinfo.image_width} * qint64{cinfo.image_height} > kMaxPicturePixels) {
+        jpeg_destroy_decompress(&cinfo);
+        throw EInvalidGraphic("JPEG: size out of range");
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_width > 8192 || cinfo.output_height > 8192 || cinfo.output_components != 3) {
+    if (cinfo.output_components != 3) {
         jpeg_destroy_decompress(&cinfo);
         throw EInvalidGraphic("JPEG: unsupported");
     }
     image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&cinfo);
+        throw EInvalidGraphic("JPEG: out of memory");
+    }
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &row, 1);
@@ -220,8 +313,15 @@ Picture decodePicture(const QByteArray& data)
     const char* format = data.startsWith("BM") ? "BMP" : data.startsWith("\x89PNG") ? "PNG" : nullptr;
     if (!format)
         throw EInvalidGraphic("Unknown picture format");
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(static_cast<int>(kMaxDecodedBytes >> 20));
+    const QSize size = reader.size();
+    checkSize(size.width(), size.height(), format);
     QImage img;
-    if (!img.loadFromData(data, format) || img.isNull())
+    if (!reader.read(&img) || img.isNull())
         throw EInvalidGraphic("Corrupt picture");
     pic.frames.push_back(std::move(img));
     return pic;
@@ -273,6 +373,8 @@ Picture loadPictureFile(const std::string& path)
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly))
         throw EInvalidGraphic("Cannot open " + path);
+    if (f.size() > kMaxPictureFileBytes)
+        throw EInvalidGraphic("Picture file too large: " + path);
     return decodePicture(f.readAll());
 }
 

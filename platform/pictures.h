@@ -50,7 +50,17 @@ void setResourceSource(ResourceSource source);
 // The embedded resources' own lookup, for a source that adds to it.
 std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKind kind);
 
-// Decodes picture data by its signature; throws EInvalidGraphic.
+// Limits no picture of the program comes near, checked before decoding: a
+// side, the pixels of one picture, the frames of an animation and all its
+// decoded bytes.
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr qint64 kMaxPicturePixels = qint64{4096} * 4096;
+inline constexpr int kMaxPictureFrames = 1000;
+inline constexpr qint64 kMaxDecodedBytes = qint64{128} << 20;
+inline constexpr qint64 kMaxPictureFileBytes = qint64{64} << 20;
+
+// Decodes picture data by its signature; throws EInvalidGraphic (also for
+// data over the limits).
 Picture decodePicture(const QByteArray& data);
 Picture decodeGif(const QByteArray& data);
 QImage decodeJpeg(const QByteArray& data);

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include "platform/media_control.h"
+#include "platform/single_instance.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,30 +70,15 @@ public:
 
     Handle createMutex(const std::string& name) override
     {
-        // Like the system's named mutex, the lock belongs to one user: the
-        // runtime folder is the user's own; the shared temp folder gets the
-        // user id in the name.
-        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        const std::string path = runtime && *runtime
-                                     ? std::string(runtime) + "/" + name + ".lock"
-                                     : QDir::tempPath().toStdString() + "/" + name + "-" +
-                                           std::to_string(::getuid()) + ".lock";
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            lastError_ = static_cast<unsigned long>(errno);
+        // Like the system's named mutex, the lock belongs to one user and
+        // goes with the process, also when it crashes.
+        const InstanceLock lock = takeInstanceLock(name);
+        if (lock.fd < 0) {
+            lastError_ = static_cast<unsigned long>(lock.error);
             return 0;
         }
-        // The lock goes with the process, also when it crashes.
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            lastError_ = errno == EWOULDBLOCK ? ERROR_ALREADY_EXISTS : static_cast<unsigned long>(errno);
-            if (lastError_ != ERROR_ALREADY_EXISTS) {
-                ::close(fd);
-                return 0;
-            }
-            return fd + 1;
-        }
-        lastError_ = 0;
-        return fd + 1;  // 0 stays "no handle" even for descriptor 0
+        lastError_ = lock.heldElsewhere ? ERROR_ALREADY_EXISTS : 0;
+        return lock.fd + 1;  // 0 stays "no handle" even for descriptor 0
     }
 
     unsigned long getLastError() override { return lastError_; }

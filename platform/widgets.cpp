@@ -11,14 +11,28 @@
 #include <fontconfig/fontconfig.h>
 
 #include <thread>
+#if QH_HAVE_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
 
 namespace platform {
 
 // --- TForm -------------------------------------------------------------------
 
+std::array<uint32_t, 5> screenMotifHints()
+{
+    constexpr uint32_t hintsFunctions = 1u << 0, hintsDecorations = 1u << 1;
+    constexpr uint32_t funcResize = 1u << 1, funcMove = 1u << 2;
+    constexpr uint32_t decorBorder = 1u << 1, decorTitle = 1u << 3;
+    return {hintsFunctions | hintsDecorations, funcResize | funcMove, decorBorder | decorTitle, 0, 0};
+}
+
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(kScreenFlags);
     setOuterSize(800, 600);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -57,7 +71,31 @@ void TForm::showEvent(QShowEvent* event)
 {
     if (!placedValid_)
         centre();
+    applyTitleBarHints();
     QWidget::showEvent(event);
+}
+
+void TForm::applyTitleBarHints()
+{
+#if QH_HAVE_XCB
+    // Qt writes only the functions for a title bar without buttons, and
+    // window managers that go by the decorations then draw every button.
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection() || !isWindow())
+        return;
+    xcb_connection_t* c = x11->connection();
+    static const char name[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+    if (!reply)
+        return;
+    const xcb_atom_t atom = reply->atom;
+    std::free(reply);
+    const auto hints = screenMotifHints();
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(winId()), atom, atom, 32,
+                        static_cast<uint32_t>(hints.size()), hints.data());
+    xcb_flush(c);
+#endif
 }
 
 void TForm::moveEvent(QMoveEvent* event)

@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+
 class QEventLoop;
 
 namespace platform {
@@ -33,6 +36,16 @@ constexpr int SC_RESTORE = 0xF120;
 inline const QColor clMoneyGreen = QColor::fromRgb(kMoneyGreen);
 inline const QColor clTeal = QColor::fromRgb(kTeal);
 inline const QColor clFuchsia = QColor::fromRgb(kFuchsia);
+
+// The window flags of every screen: a title bar with the caption and no
+// system menu, minimise, maximise or close button.
+inline constexpr Qt::WindowFlags kScreenFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// The Motif window-manager hints every screen carries on X11 (flags,
+// functions, decorations, input mode, status): border and title only, and
+// no minimise, maximise or close function, so window managers draw a title
+// bar without buttons.
+std::array<uint32_t, 5> screenMotifHints();
 
 // A screen: a top-level window of a fixed outer size, centred, without
 // title-bar buttons, that the window manager can neither move nor resize.
@@ -75,6 +88,8 @@ protected:
 
 private:
     void centre();
+    // Writes screenMotifHints() on the X11 window (before it is mapped).
+    void applyTitleBarHints();
 
     QEventLoop* modalLoop_ = nullptr;
     bool closing_ = false;

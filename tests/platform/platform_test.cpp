@@ -151,14 +151,6 @@ TEST(SingleInstanceGuard, RealLockIsHeldUntilClosed)
     const Handle third = real().createMutex("OnlyOne");
     EXPECT_EQ(real().getLastError(), 0u);
     real().closeHandle(third);
-    // Without a runtime folder the lock is the user's own in the temp folder.
-    qunsetenv("XDG_RUNTIME_DIR");
-    const Handle shared = real().createMutex("OnlyOne");
-    EXPECT_TRUE(QFile::exists(QDir::tempPath() + "/OnlyOne-" + QString::number(::getuid()) + ".lock"));
-    real().closeHandle(shared);
-    // A folder that cannot hold the lock: no handle.
-    qputenv("XDG_RUNTIME_DIR", (dir.path() + "/missing").toLocal8Bit());
-    EXPECT_EQ(real().createMutex("OnlyOne"), 0);
     qunsetenv("XDG_RUNTIME_DIR");
 }
 

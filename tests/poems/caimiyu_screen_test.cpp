@@ -212,19 +212,19 @@ TEST_F(CaiMiYuScreen, AMissingAnswerPictureLeavesThePreviousOne)
 }
 
 // The recording platform with a media interface that fails on one command.
+// A platform on which opening one sound fails: its file cannot be renamed.
 class FailingOn : public testing_support::RecordingPlatform {
 public:
-    explicit FailingOn(std::string command) : command_(std::move(command)) {}
-    int mciSendString(const std::string& command) override
+    explicit FailingOn(std::string sound) : file_("/" + std::move(sound) + ".dat") {}
+    bool moveFile(const std::string& from, const std::string& to) override
     {
-        const int result = RecordingPlatform::mciSendString(command);
-        if (command == command_)
-            throw std::runtime_error("\"" + command + "\" failed");
-        return result;
+        if (from.size() >= file_.size() && from.compare(from.size() - file_.size(), file_.size(), file_) == 0)
+            throw std::runtime_error("cannot rename " + from);
+        return RecordingPlatform::moveFile(from, to);
     }
 
 private:
-    std::string command_;
+    std::string file_;
 };
 
 // An error ends the answer step and the page step where it happens: what
@@ -233,13 +233,10 @@ TEST_F(CaiMiYuScreen, AnErrorEndsTheAnswerStepWhereItHappens)
 {
     ASSERT_TRUE(click("btn_2"));
     testing_support::WarningLog warnings;
-    FailingOn failing("PLAY da");
+    FailingOn failing("da");
     ASSERT_TRUE(click("Image2"));
-    // The lead-in's steps up to its failing command; no pause, no answer word.
-    std::vector<std::string> leadIn = play("da");
-    leadIn.resize(3);
-    ASSERT_EQ(leadIn.back(), "PLAY da");
-    EXPECT_EQ(failing.log, Steps({StopSteps("002"), leadIn}));
+    // The stop before the lead-in, then nothing: no pause, no answer word.
+    EXPECT_EQ(failing.log, StopSteps("002"));
     EXPECT_TRUE(shown("img_da"));
     EXPECT_EQ(answerShown(), colourOf("CMY002"));
     EXPECT_EQ(warnings.lines.size(), 1u);
@@ -250,12 +247,12 @@ TEST_F(CaiMiYuScreen, AnErrorEndsThePageStepWhereItHappens)
     ASSERT_TRUE(click("btn_2"));
     ASSERT_TRUE(click("Image2"));
     testing_support::WarningLog warnings;
-    FailingOn failing("PLAY n");
+    FailingOn failing("n");
     ASSERT_TRUE(click("btn_nextpage"));
     EXPECT_EQ(lesson().PageIndex(), 1);
     EXPECT_TRUE(enabled("btn_lastpage"));
     EXPECT_EQ(captions(), captionsOf(1));
-    EXPECT_EQ(failing.log.back(), "PLAY n");
+    EXPECT_EQ(failing.log.back(), "CLOSE ANIMATION");  // the stop before the page sound
     // Clearing the text and bringing back the question come after the sound.
     EXPECT_EQ(text("lb2"), soundboards::RiddleOf(2)->text);
     EXPECT_TRUE(shown("img_da"));

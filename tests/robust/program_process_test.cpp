@@ -1,0 +1,162 @@
+// The program itself, run in a folder of its own: termination signals end
+// it cleanly with every sound file under its ".dat" name, also when the
+// signal comes while a sound is renamed; files left under ".wav" by a killed
+// run get their name back at start.
+#include "app/sound_safety.h"
+#include "platform/sound_files.h"
+#include "tests/support/recording_platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray get(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool waitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QThread::usleep(200);
+    }
+    return true;
+}
+
+// A copy of the program in a temporary folder, with a runtime folder of its
+// own so it never meets another copy's lock.
+class ProgramCopy {
+public:
+    ProgramCopy()
+    {
+        program = folder.path() + "/qinghe";
+        EXPECT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+    ~ProgramCopy()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    QString media(const QString& file) const { return folder.path() + "/" + file; }
+    bool start()
+    {
+        process.start(program, {});
+        return process.waitForStarted(5000);
+    }
+    bool holdsLock() const { return QFile::exists(runtime.path() + "/OnlyOne.lock"); }
+
+    QTemporaryDir folder, runtime;
+    QString program;
+    QProcess process;
+};
+
+QByteArray silence(int bytes)
+{
+    auto le = [](uint32_t v) {
+        QByteArray b;
+        for (int i = 0; i < 4; ++i)
+            b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+        return b;
+    };
+    QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le(22050) + le(44100) + QByteArray("\x02\x00\x10\x00", 4);
+    return "RIFF" + le(36 + static_cast<uint32_t>(bytes)) + "WAVEfmt " + le(16) + fmt + "data" +
+           le(static_cast<uint32_t>(bytes)) + QByteArray(bytes, '\0');
+}
+
+TEST(TerminationSignals, EndTheProgramCleanlyWithEverySoundBack)
+{
+    for (const int signo : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signo);
+        ProgramCopy copy;
+        // A welcome sound large enough to stay renamed while it is read.
+        const QByteArray kj = silence(40 << 20);
+        put(copy.media("mainform/kj.dat"), kj);
+        ASSERT_TRUE(copy.start());
+        // The signal lands while the sound carries its ".wav" name.
+        const bool held = waitFor([&] { return QFile::exists(copy.media("mainform/kj.wav")); }, 10000);
+        if (!held) {
+            ADD_FAILURE() << "never saw the sound renamed";
+            waitFor([&] { return copy.holdsLock(); }, 10000);
+            QThread::msleep(500);
+        }
+        ::kill(static_cast<pid_t>(copy.process.processId()), signo);
+        ASSERT_TRUE(copy.process.waitForFinished(10000));
+        EXPECT_EQ(copy.process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(copy.process.exitCode(), 0);
+        EXPECT_FALSE(QFile::exists(copy.media("mainform/kj.wav")));
+        EXPECT_EQ(get(copy.media("mainform/kj.dat")).size(), kj.size());
+    }
+}
+
+TEST(LeftoverSounds, StartUpGivesThemTheirNameBackBeforeAnythingPlays)
+{
+    ProgramCopy copy;
+    put(copy.media("yanse/st.wav"), "ST");                 // left by a killed run
+    put(copy.media("pinyin/yunmu/001.wav"), "YUNMU");      // a nested media folder
+    put(copy.media("yanse/n.wav"), "WAV");                  // both names: nothing moves
+    put(copy.media("yanse/n.dat"), "DAT");
+    put(copy.media("yanse/notes.txt.wav.bak"), "OTHER");   // not a sound
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(copy.media("yanse/st.dat")); }, 10000));
+    ::kill(static_cast<pid_t>(copy.process.processId()), SIGTERM);
+    ASSERT_TRUE(copy.process.waitForFinished(10000));
+    EXPECT_EQ(copy.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(get(copy.media("yanse/st.dat")), "ST");
+    EXPECT_FALSE(QFile::exists(copy.media("yanse/st.wav")));
+    EXPECT_EQ(get(copy.media("pinyin/yunmu/001.dat")), "YUNMU");
+    EXPECT_EQ(get(copy.media("yanse/n.wav")), "WAV");
+    EXPECT_EQ(get(copy.media("yanse/n.dat")), "DAT");
+    EXPECT_TRUE(QFile::exists(copy.media("yanse/notes.txt.wav.bak")));
+}
+
+TEST(LeftoverSounds, EveryMediaFolderIsVisitedOnce)
+{
+    testing_support::RecordingPlatform rec;
+    testing_support::MediaFixture media(rec);
+    const std::vector<std::string> folders = app::MediaFolders();
+    EXPECT_EQ(folders.front(), media.programFolder() + "mainform/");
+    EXPECT_NE(std::find(folders.begin(), folders.end(), media.programFolder() + "pinyin/yunmu/"), folders.end());
+    std::vector<std::string> sorted = folders;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    media.addSound("yanse\\", "gz", "GZ");
+    const std::string dat = media.path("yanse\\", "gz.dat");
+    ASSERT_TRUE(QFile::rename(QString::fromStdString(dat), QString::fromStdString(media.path("yanse\\", "gz.wav"))));
+    EXPECT_EQ(app::RestoreLeftoverSounds(), 1);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dat)));
+    EXPECT_EQ(app::RestoreLeftoverSounds(), 0);
+    EXPECT_EQ(platform::restoreLeftoverSounds(media.programFolder() + "no such folder/"), 0);
+}
+
+}  // namespace
