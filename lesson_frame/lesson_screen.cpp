@@ -40,10 +40,9 @@ void LessonScreen::PlayLessonSound(const std::string& name, StopRule rule)
         platform::mciSendStringA("OPEN " + wav + " TYPE mpegvideo ALIAS " + name);
         platform::mciSendStringA("PLAY " + name);
         platform::mciSendStringA("CLOSE ANIMATION");
-    } catch (const std::exception& e) {
-        qWarning("Sound %s of screen %s not played: %s", name.c_str(), settings_.className.c_str(), e.what());
     } catch (...) {
-        qWarning("Sound %s of screen %s not played", name.c_str(), settings_.className.c_str());
+        ScreenScope scope(settings_.className);
+        ReportDropped(std::current_exception());
     }
     platform::MoveFileA(wav, dat);
     CurrentSoundAlias = name;
