@@ -3,6 +3,7 @@
 #include "platform/picture_cache.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QPainter>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <gif_lib.h>
@@ -301,6 +303,30 @@ QImage decodeJpeg(const QByteArray& data)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+
+// An uncompressed BMP whose pixel rows run past the end of the data: the
+// reader would fill the missing rows with whatever the memory held.
+bool bmpCutShort(const QByteArray& data)
+{
+    if (!data.startsWith("BM") || data.size() < 54)
+        return false;  // not a BMP, or too short for one: the decoder refuses it
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+    if (u32(14) < 40)
+        return false;  // the old small header: left to the decoder
+    const qint64 width = qFromLittleEndian<qint32>(data.constData() + 18);
+    const qint64 height = qFromLittleEndian<qint32>(data.constData() + 22);
+    const quint64 bits = qFromLittleEndian<quint16>(data.constData() + 28);
+    const quint32 compression = u32(30);
+    if (compression != 0 && compression != 3)
+        return false;  // run-length data: left to the decoder
+    const quint64 stride = (static_cast<quint64>(std::abs(width)) * bits + 31) / 32 * 4;
+    return static_cast<quint64>(u32(10)) + stride * static_cast<quint64>(std::abs(height)) >
+           static_cast<quint64>(data.size());
+}
+
+}  // namespace
+
 Picture decodePicture(const QByteArray& data)
 {
     Picture pic;
@@ -313,6 +339,8 @@ Picture decodePicture(const QByteArray& data)
     const char* format = data.startsWith("BM") ? "BMP" : data.startsWith("\x89PNG") ? "PNG" : nullptr;
     if (!format)
         throw EInvalidGraphic("Unknown picture format");
+    if (bmpCutShort(data))
+        throw EInvalidGraphic("Picture cut short");
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);

@@ -10,9 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
-#include <cstdlib>
 
 namespace {
 
@@ -25,26 +23,6 @@ T* child(QWidget* screen, const std::string& name)
 // A trapped animal's picture is a few hundred kilobytes; anything far larger
 // is not one of them and is not read.
 constexpr qint64 kMaxTrappedPictureBytes = 16 * 1024 * 1024;
-
-// An uncompressed BMP whose pixel rows run past the end of the data: the
-// reader would fill the missing rows with whatever the memory held.
-bool bmpCutShort(const QByteArray& data)
-{
-    if (!data.startsWith("BM") || data.size() < 54)
-        return false;  // not a BMP, or too short for one: the decoder refuses it
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
-    if (u32(14) < 40)
-        return false;  // the old small header: left to the decoder
-    const qint64 width = qFromLittleEndian<qint32>(data.constData() + 18);
-    const qint64 height = qFromLittleEndian<qint32>(data.constData() + 22);
-    const quint64 bits = qFromLittleEndian<quint16>(data.constData() + 28);
-    const quint32 compression = u32(30);
-    if (compression != 0 && compression != 3)
-        return false;  // run-length data: left to the decoder
-    const quint64 stride = (static_cast<quint64>(std::abs(width)) * bits + 31) / 32 * 4;
-    return static_cast<quint64>(u32(10)) + stride * static_cast<quint64>(std::abs(height)) >
-           static_cast<quint64>(data.size());
-}
 
 // Reads a trapped animal's picture file. Only a regular file of picture size
 // is read: a folder, a pipe or a device under that name would block or
@@ -60,8 +38,6 @@ platform::Picture loadTrappedPicture(const std::string& path)
     if (!file.open(QIODevice::ReadOnly))
         throw platform::EInvalidGraphic("cannot read " + path);
     const QByteArray data = file.read(kMaxTrappedPictureBytes + 1);
-    if (bmpCutShort(data))
-        throw platform::EInvalidGraphic("picture cut short: " + path);
     return platform::decodePicture(data);
 }
 
