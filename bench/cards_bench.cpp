@@ -7,6 +7,7 @@
 #include "lessons/cards/picture_card_lesson.h"
 #include "platform/pictures.h"
 #include "platform/widgets.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +33,7 @@ public:
             img.fill(QColor::fromHsv(n * 11, 180, 220));
             char name[8];
             std::snprintf(name, sizeof name, "JDT%03d", n);
-            bmps_[QString::fromLatin1(name)] = platform::encodeBmp24(img);
+            bmps_[QString::fromLatin1(name)] = gen::encodeBmp24(img);
         }
         platform::setResourceSource([this](const QString& upper, platform::ResourceKind) -> std::optional<QByteArray> {
             auto it = bmps_.find(upper);

@@ -76,9 +76,4 @@ Picture loadPictureFile(const std::string& path);
 // Names (upper case) of all embedded resources of a kind.
 std::vector<QString> resourceNames(ResourceKind kind);
 
-// Writers used by the content generators (giflib and libjpeg).
-QByteArray encodeGif(const std::vector<QImage>& frames, const std::vector<int>& delaysMs);
-QByteArray encodeJpeg(const QImage& image, int quality = 90);
-QByteArray encodeBmp24(const QImage& image);
-
 }  // namespace platform

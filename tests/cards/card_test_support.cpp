@@ -1,4 +1,5 @@
 #include "tests/cards/card_test_support.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <cstdio>
 
@@ -44,7 +45,7 @@ void LoggedPictures::addFamily(const std::string& prefix, int first, int last)
     for (int n = first; n <= last; ++n) {
         QImage img(8, 8, QImage::Format_RGB32);
         img.fill(colourOf(n));
-        pictures_.insert(QString::fromStdString(prefix + CardNumber(n)).toUpper(), platform::encodeBmp24(img));
+        pictures_.insert(QString::fromStdString(prefix + CardNumber(n)).toUpper(), gen::encodeBmp24(img));
     }
 }
 

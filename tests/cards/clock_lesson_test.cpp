@@ -5,6 +5,7 @@
 #include "platform/widgets.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -21,7 +22,7 @@ QByteArray FaceGif(int hour)
 {
     QImage img(12, 10, QImage::Format_RGB32);
     img.fill(QColor::fromHsv(hour * 25, 200, 220));
-    return platform::encodeGif({img}, {});
+    return gen::encodeGif({img}, {});
 }
 
 std::string FaceColour(int hour)

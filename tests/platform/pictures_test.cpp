@@ -2,6 +2,7 @@
 // libjpeg), damaged data, and the picture and button widgets.
 #include "platform/pictures.h"
 #include "platform/widgets.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -41,7 +42,7 @@ TEST(PictureStore, EmbeddedNamesAreFoundWithoutRegardToCase)
 
 TEST(PictureCodecs, BmpIsWrittenWith24Bits)
 {
-    const QByteArray bmp = encodeBmp24(filled(5, 2, QColor(1, 2, 3)));
+    const QByteArray bmp = gen::encodeBmp24(filled(5, 2, QColor(1, 2, 3)));
     ASSERT_GE(bmp.size(), 54);
     EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
     const Picture p = decodePicture(bmp);
@@ -50,7 +51,7 @@ TEST(PictureCodecs, BmpIsWrittenWith24Bits)
 
 TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)
 {
-    const QByteArray gif = encodeGif({filled(12, 10, Qt::red), filled(12, 10, Qt::blue), filled(12, 10, Qt::white)},
+    const QByteArray gif = gen::encodeGif({filled(12, 10, Qt::red), filled(12, 10, Qt::blue), filled(12, 10, Qt::white)},
                                      {200, 500, 100});
     const Picture p = decodePicture(gif);
     ASSERT_EQ(p.frames.size(), 3u);
@@ -58,7 +59,7 @@ TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)
     EXPECT_EQ(QColor(p.frames[0].pixel(3, 3)), QColor(Qt::red));
     EXPECT_EQ(QColor(p.frames[1].pixel(3, 3)), QColor(Qt::blue));
     EXPECT_EQ(QColor(p.frames[2].pixel(3, 3)), QColor(Qt::white));
-    const Picture still = decodeGif(encodeGif({filled(7, 7, QColor(128, 128, 128))}, {}));
+    const Picture still = decodeGif(gen::encodeGif({filled(7, 7, QColor(128, 128, 128))}, {}));
     EXPECT_EQ(still.frames.size(), 1u);
     EXPECT_TRUE(still.delaysMs.empty());
     EXPECT_EQ(QColor(still.image().pixel(3, 3)), QColor(128, 128, 128));
@@ -66,7 +67,7 @@ TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)
 
 TEST(PictureCodecs, JpegRoundTrip)
 {
-    const Picture p = decodePicture(encodeJpeg(filled(16, 8, QColor(0, 200, 0)), 95));
+    const Picture p = decodePicture(gen::encodeJpeg(filled(16, 8, QColor(0, 200, 0)), 95));
     ASSERT_EQ(p.size(), QSize(16, 8));
     const QColor c(p.image().pixel(8, 4));
     EXPECT_NEAR(c.green(), 200, 6);
@@ -75,9 +76,9 @@ TEST(PictureCodecs, JpegRoundTrip)
 
 TEST(PictureCodecs, DamagedDataIsAnErrorNeverACrash)
 {
-    const QByteArray gif = encodeGif({filled(20, 20, Qt::red), filled(20, 20, Qt::green)}, {100, 100});
-    const QByteArray jpeg = encodeJpeg(filled(20, 20, Qt::red));
-    const QByteArray bmp = encodeBmp24(filled(20, 20, Qt::red));
+    const QByteArray gif = gen::encodeGif({filled(20, 20, Qt::red), filled(20, 20, Qt::green)}, {100, 100});
+    const QByteArray jpeg = gen::encodeJpeg(filled(20, 20, Qt::red));
+    const QByteArray bmp = gen::encodeBmp24(filled(20, 20, Qt::red));
     const QByteArray damaged[] = {
         QByteArray(),
         QByteArray("GIF89a"),

@@ -4,6 +4,7 @@
 // clearing the marks before the new pictures, and a picture that is missing.
 #include "lessons/games/form_FaSanSiwei.h"
 #include "tests/rescue/rescue_fixture.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QCoreApplication>
 
@@ -198,7 +199,7 @@ TEST_F(Imagine, NextGroupClearsTheMarksBeforeTheNewPicturesAndSaysNextGroup)
                                   : "marked");
         QImage img(8, 8, QImage::Format_RGB32);
         img.fill(Qt::gray);
-        return kind == platform::ResourceKind::Picture ? std::optional(platform::encodeBmp24(img)) : std::nullopt;
+        return kind == platform::ResourceKind::Picture ? std::optional(gen::encodeBmp24(img)) : std::nullopt;
     });
     rec.counter = 99;
     rec.clear();

@@ -6,6 +6,7 @@
 #include "tests/rescue/rescue_fixture.h"
 
 #include "platform/random.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,7 +111,7 @@ protected:
     {
         QImage img(240, 176, QImage::Format_RGB32);
         img.fill(TrappedColour(n));
-        writeFile(trappedFile(n), platform::encodeBmp24(img));
+        writeFile(trappedFile(n), gen::encodeBmp24(img));
     }
     static void writeFile(const std::string& path, const QByteArray& bytes)
     {
@@ -439,7 +440,7 @@ TEST_F(Password, AMissingOrCorruptTrappedPictureEndsThatTurnsLoadAtTheFile)
     {
         QImage img(240, 176, QImage::Format_RGB32);
         img.fill(Qt::blue);
-        good = platform::encodeBmp24(img);
+        good = gen::encodeBmp24(img);
     }
     QByteArray huge = good.left(54);
     // A header claiming 60000 by 60000 pixels.
@@ -500,7 +501,7 @@ TEST_F(Password, TrappedPicturesWithSpoiledBytesNeverCrashTheTurn)
     {
         QImage img(240, 176, QImage::Format_RGB32);
         img.fill(Qt::blue);
-        good = platform::encodeBmp24(img);
+        good = gen::encodeBmp24(img);
     }
     openWith(21u);
     start();

@@ -2,6 +2,7 @@
 // frame counts and decoded bytes before it allocates, and rejects with the
 // invalid-picture error; the inputs that once found faults stay decodable.
 #include "platform/pictures.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -71,7 +72,7 @@ QByteArray jpegClaiming(int w, int h)
 {
     QImage img(16, 16, QImage::Format_RGB32);
     img.fill(Qt::red);
-    QByteArray j = encodeJpeg(img);
+    QByteArray j = gen::encodeJpeg(img);
     for (int i = 0; i + 9 < j.size(); ++i)
         if (static_cast<unsigned char>(j[i]) == 0xFF && static_cast<unsigned char>(j[i + 1]) == 0xC0) {
             j[i + 5] = static_cast<char>(h >> 8);
@@ -123,7 +124,7 @@ QByteArray bmpClaiming(int w, int h)
 {
     QImage img(2, 2, QImage::Format_RGB888);
     img.fill(Qt::green);
-    QByteArray b = encodeBmp24(img);
+    QByteArray b = gen::encodeBmp24(img);
     for (int i = 0; i < 4; ++i) {
         b[18 + i] = static_cast<char>((w >> (8 * i)) & 0xFF);
         b[22 + i] = static_cast<char>((h >> (8 * i)) & 0xFF);
@@ -170,7 +171,7 @@ TEST(PictureLimits, PicturesWithinTheLimitsStillDecode)
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 3; ++x)
             rows.setPixel(x, y, y % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
-    QByteArray gif = encodeGif({rows}, {});
+    QByteArray gif = gen::encodeGif({rows}, {});
     const int desc = static_cast<int>(gif.indexOf(',', 13 + 3 * 256));
     ASSERT_GT(desc, 0);
     gif[desc + 9] = static_cast<char>(gif[desc + 9] | 0x40);
@@ -181,8 +182,8 @@ TEST(PictureLimits, PicturesWithinTheLimitsStillDecode)
         EXPECT_EQ(inter.image().pixel(0, order[i]) | 0xFF000000u, rows.pixel(0, i) | 0xFF000000u) << i;
 
     const QImage big(1000, 700, QImage::Format_RGB32);
-    EXPECT_EQ(decodeJpeg(encodeJpeg(big)).size(), QSize(1000, 700));
-    EXPECT_EQ(decodePicture(encodeBmp24(big)).size(), QSize(1000, 700));
+    EXPECT_EQ(decodeJpeg(gen::encodeJpeg(big)).size(), QSize(1000, 700));
+    EXPECT_EQ(decodePicture(gen::encodeBmp24(big)).size(), QSize(1000, 700));
 }
 
 TEST(PictureLimits, AnOversizedPictureFileIsNotRead)

@@ -1,6 +1,7 @@
 #include "tests/support/screen_driver.h"
 
 #include "lesson_frame/lesson_registry.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -57,7 +58,7 @@ void FakePictures::add(const std::string& name, int width, int height, QColor co
 {
     QImage img(width, height, QImage::Format_RGB32);
     img.fill(colour);
-    pictures_.insert(QString::fromStdString(name).toUpper(), platform::encodeBmp24(img));
+    pictures_.insert(QString::fromStdString(name).toUpper(), gen::encodeBmp24(img));
 }
 
 void FakePictures::addRaw(const std::string& name, const QByteArray& bytes)

@@ -4,6 +4,7 @@
 #include "tools/art/paint.h"
 #include "tools/art/recipe.h"
 #include "tools/content_gen/plan.h"
+#include "tools/content_gen/picture_writers.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -47,9 +48,9 @@ QByteArray render(const content::Picture& picture)
 {
     const QImage image = paint(picture);
     switch (picture.format) {
-    case content::Format::Bmp: return platform::encodeBmp24(image);
-    case content::Format::Gif: return platform::encodeGif({image}, {});
-    case content::Format::Jpeg: return platform::encodeJpeg(image, 92);
+    case content::Format::Bmp: return gen::encodeBmp24(image);
+    case content::Format::Gif: return gen::encodeGif({image}, {});
+    case content::Format::Jpeg: return gen::encodeJpeg(image, 92);
     }
     throw ContentError(describe(picture) + ": unknown format");
 }
