@@ -15,7 +15,7 @@
 
 namespace platform {
 
-// The class library's "Resource %s not found".
+// A named picture that is not there: "Resource NAME not found".
 class EResNotFound : public std::runtime_error {
 public:
     explicit EResNotFound(const std::string& name) : std::runtime_error("Resource " + name + " not found") {}
@@ -65,9 +65,10 @@ Picture decodePicture(const QByteArray& data);
 Picture decodeGif(const QByteArray& data);
 QImage decodeJpeg(const QByteArray& data);
 
-// TBitmap.LoadFromResourceName: throws EResNotFound or EInvalidGraphic.
+// The embedded picture of that name (any case); throws EResNotFound or
+// EInvalidGraphic.
 Picture loadPictureResource(const std::string& name);
-// A read-only copy of an RT_RCDATA resource; throws EResNotFound.
+// A read-only copy of an embedded raw data resource; throws EResNotFound.
 QByteArray loadRawResource(const std::string& name);
 // A picture file from disk (the rescue game's ".bmp" files); throws
 // EInvalidGraphic when it cannot be read or decoded.

@@ -27,8 +27,8 @@ class RealPlatform : public Platform {
 public:
     bool moveFile(const std::string& from, const std::string& to) override
     {
-        // Like MoveFileA, never replace an existing target: a sound file is
-        // never lost to a rename.
+        // Never replace an existing target: a sound file is never lost to a
+        // rename.
         if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
             return true;
         if (errno != EINVAL && errno != ENOSYS)

@@ -9,11 +9,11 @@
 
 namespace platform {
 
-// Answers of the Yes/No question, as the class library numbers them.
+// Answers of the Yes/No question (the screens compare with 6 for Yes).
 constexpr int mrYes = 6;
 constexpr int mrNo = 7;
 
-// GetLastError value after CreateMutexA when the mutex exists already.
+// The error the instance lock reports when another copy holds it already.
 constexpr unsigned long ERROR_ALREADY_EXISTS = 183;
 
 using Handle = intptr_t;  // 0 means "no handle"
@@ -22,25 +22,28 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // MoveFileA: false when the source is missing or the target exists.
+    // Renames a file, never over an existing one: false when the source is
+    // missing or the target exists.
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
-    // mciSendStringA with no return buffer and no callback window.
+    // One command of the media interpreter ("OPEN ... ALIAS x", "PLAY x",
+    // "CLOSE x"); 0 when it was carried out.
     virtual int mciSendString(const std::string& command) = 0;
-    // PlaySoundA(nil, 0, 0): silences what PlaySound started.
+    // Silences the system sound player.
     virtual void playSoundNone() = 0;
-    // Sleep: blocks the calling (window) thread.
+    // Blocks the calling (window) thread for that long.
     virtual void sleep(int milliseconds) = 0;
-    // MessageBoxA with an OK button and the information icon.
+    // A message box with an OK button and the information icon.
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
-    // MessageDlg(text, mtConfirmation, [mbYes, mbNo]): mrYes or mrNo.
+    // A Yes/No question: mrYes or mrNo.
     virtual int messageDlg(const std::string& text) = 0;
-    // CreateMutexA / GetLastError / CloseHandle.
+    // The per-user instance lock "OnlyOne": taken, the error of the last
+    // attempt, released.
     virtual Handle createMutex(const std::string& name) = 0;
     virtual unsigned long getLastError() = 0;
     virtual void closeHandle(Handle handle) = 0;
-    // The high-resolution performance counter that Randomize reads.
+    // The monotonic clock in nanoseconds that Randomize seeds from.
     virtual uint64_t highResolutionCounter() = 0;
-    // Full path of the running program (TApplication.GetExeName).
+    // Full path of the running program (/proc/self/exe).
     virtual std::string exeName() = 0;
 };
 
@@ -52,7 +55,7 @@ Platform* install(Platform* p);
 // The real platform: POSIX files, the media interpreter, Qt dialogs.
 Platform& real();
 
-// Shorthands in the Windows API's spelling, used by the screens.
+// Shorthands for the screens, named as the screens' steps name them.
 inline bool MoveFileA(const std::string& from, const std::string& to) { return current().moveFile(from, to); }
 inline int mciSendStringA(const std::string& command) { return current().mciSendString(command); }
 inline void Sleep(int ms) { current().sleep(ms); }

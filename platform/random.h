@@ -1,5 +1,5 @@
-// The process-wide pseudo-random generator, bit for bit as the class library
-// has it, so that a fixed seed gives a fixed, checkable sequence.
+// The process-wide pseudo-random generator: a 32-bit linear congruential
+// sequence, so that a fixed seed gives a fixed, checkable sequence.
 #pragma once
 
 #include <cstdint>

@@ -21,7 +21,7 @@ void TStrings::Delete(int index)
 
 int TStrings::IndexOf(const std::string& s) const
 {
-    // The class library compares without regard to case.
+    // Texts are found without regard to ASCII case.
     for (int i = 0; i < GetCount(); ++i) {
         const std::string& t = items_[static_cast<size_t>(i)];
         if (t.size() != s.size())

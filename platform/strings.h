@@ -21,7 +21,7 @@ inline std::string UpperCase(std::string s)
 class TStrings {
 public:
     int Add(const std::string& s) { items_.push_back(s); return static_cast<int>(items_.size()) - 1; }
-    // Deleting outside 0..Count-1 raises, as the class library's list does.
+    // Deleting outside 0..Count-1 throws std::out_of_range.
     void Delete(int index);
     int IndexOf(const std::string& s) const;
     int GetCount() const { return static_cast<int>(items_.size()); }

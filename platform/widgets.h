@@ -1,4 +1,4 @@
-// Widgets in the roles of the class library's controls: form (a fixed-size
+// The screens' widgets: form (a fixed-size
 // window with the system-command guard and a modal run), panel, picture,
 // flat speed button, label and multi-line text box. Layouts (.ui) use them as
 // custom widgets; their own properties are set with stdset="0".
@@ -54,16 +54,15 @@ class TForm : public QWidget {
 public:
     explicit TForm(QWidget* parent = nullptr);
 
-    // The outer window size of the class library (800 by 600); the widget's
-    // own size is that window's client area.
+    // The window's outer size with its frame (800 by 600); the widget's own
+    // size is the client area inside it.
     void setOuterSize(int width, int height);
     static QSize clientSizeFor(int outerWidth, int outerHeight);
     void setStayOnTop(bool onTop);
 
-    // TCustomForm.ShowModal: shows the screen and runs a nested event loop
-    // until it closes.
+    // Shows the screen and runs a nested event loop until it closes.
     int ShowModal();
-    // TCustomForm.Close: ends a modal run (or hides a modeless screen).
+    // Ends a modal run (or hides a modeless screen).
     void Close();
     bool isModalRunning() const { return modalLoop_ != nullptr; }
     // The maximised window state; the fixed size stays in force.
@@ -75,7 +74,8 @@ public:
 protected:
     // The screen's handler of system commands; by default carried out.
     virtual void WMSysCommand(int& command);
-    // The class library's handling: minimise, maximise, restore, close.
+    // What the window does with a system command: minimise, maximise,
+    // restore, close.
     void DefaultSysCommand(int command);
     // Run when the screen closes (Action caFree: the launcher frees it).
     virtual void FormClose() {}
