@@ -20,6 +20,7 @@ struct IconLook {
     const char* badge;  // a small label under the emoji, or ""
 };
 
+// clang-format off
 constexpr IconLook kIcons[] = {
     {"TFM_SeeColor", "🎨", "", ""},
     {"TFM_SeeShape", "🔺🟦\n🟡⭐", "", ""},
@@ -73,6 +74,7 @@ constexpr IconLook kIcons[] = {
     {"TFM_FaSanSiwei", "💡", "", "想一想"},
     {"TFM_CaiMiYu", "❓", "", "猜谜"},
 };
+// clang-format on
 
 const IconLook& lookOf(const std::string& className)
 {

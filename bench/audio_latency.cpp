@@ -80,7 +80,8 @@ class Monitor {
 public:
     Monitor()
     {
-        const QByteArray wanted = qEnvironmentVariableIsSet("QH_MONITOR") ? qgetenv("QH_MONITOR") : QByteArray("monitor");
+        const QByteArray wanted =
+            qEnvironmentVariableIsSet("QH_MONITOR") ? qgetenv("QH_MONITOR") : QByteArray("monitor");
         device = find(wanted);
         if (!device.isNull())
             return;
@@ -296,7 +297,8 @@ void idleFigures(const QString& probeFolder, int seconds)
     const Usage b = usageOf(pid), sb = server ? usageOf(server) : Usage{};
     const double tick = 1000.0 / static_cast<double>(::sysconf(_SC_CLK_TCK));
     std::printf("idle over %d s: program %.1f wake-ups/s, %.0f ms CPU; audio server %.0f ms CPU\n", seconds,
-                static_cast<double>(b.switches - a.switches) / seconds, static_cast<double>(b.cpuTicks - a.cpuTicks) * tick,
+                static_cast<double>(b.switches - a.switches) / seconds,
+                static_cast<double>(b.cpuTicks - a.cpuTicks) * tick,
                 server ? static_cast<double>(sb.cpuTicks - sa.cpuTicks) * tick : -1.0);
 }
 

@@ -26,8 +26,7 @@ public:
         try {
             platform::loadPictureResource("JDT001");
             return;
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) {}
         for (int n = 1; n <= 30; ++n) {
             QImage img(140, 140, QImage::Format_RGB32);
             img.fill(QColor::fromHsv(n * 11, 180, 220));
@@ -86,8 +85,8 @@ void BM_CardClickToPlay(benchmark::State& state)
     const uint64_t before = lesson.platform.plays;
     for (auto _ : state)
         card->click();
-    state.counters["plays_per_click"] = static_cast<double>(lesson.platform.plays - before) /
-                                        static_cast<double>(state.iterations());
+    state.counters["plays_per_click"] =
+        static_cast<double>(lesson.platform.plays - before) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_CardClickToPlay)->Unit(benchmark::kMicrosecond);
 

@@ -154,12 +154,15 @@ int main(int argc, char** argv)
     }
     std::vector<double> all = first;
     all.insert(all.end(), later.begin(), later.end());
-    const auto slowest = [](const std::vector<double>& v) { return v.empty() ? 0 : *std::max_element(v.begin(), v.end()); };
+    const auto slowest = [](const std::vector<double>& v) {
+        return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
+    };
     std::printf("lessons=%zu rounds=%d\n", lessons.size(), rounds);
     std::printf("first visits: median %.1f ms, slowest %.1f ms\n", median(first), slowest(first));
     if (!later.empty())
         std::printf("later visits: median %.1f ms, slowest %.1f ms\n", median(later), slowest(later));
     std::printf("all visits:   median %.1f ms, slowest %.1f ms\n", median(all), slowest(all));
-    std::printf("rss after every lesson: %.1f MB (peak %.1f MB)\n", statusKb("VmRSS:") / 1024.0, statusKb("VmHWM:") / 1024.0);
+    std::printf("rss after every lesson: %.1f MB (peak %.1f MB)\n", statusKb("VmRSS:") / 1024.0,
+                statusKb("VmHWM:") / 1024.0);
     return 0;
 }

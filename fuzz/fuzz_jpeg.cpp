@@ -9,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         platform::decodeJpeg(bytes);
-    } catch (const platform::EInvalidGraphic&) {
-    }
+    } catch (const platform::EInvalidGraphic&) {}
     return 0;
 }

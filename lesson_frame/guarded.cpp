@@ -33,12 +33,10 @@ void ReportDropped(const std::exception_ptr& error) noexcept
             std::rethrow_exception(error);
         } catch (const std::exception& e) {
             what = e.what();
-        } catch (...) {
-        }
+        } catch (...) {}
         const std::string& screen = current.empty() ? std::string("program") : current;
         qWarning("%s: %s (ignored)", screen.c_str(), what.c_str());
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 }  // namespace frame

@@ -14,7 +14,8 @@ LessonScreen::LessonScreen(ScreenSettings settings, QWidget* parent) : TForm(par
     const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(settings_.className);
     folder_ = !settings_.folder.empty() ? settings_.folder : entry ? entry->folder : "";
     const std::string caption = !settings_.caption.empty() ? settings_.caption : entry ? entry->windowCaption : "";
-    setObjectName(QString::fromStdString(settings_.className.size() > 1 ? settings_.className.substr(1) : settings_.className));
+    setObjectName(
+        QString::fromStdString(settings_.className.size() > 1 ? settings_.className.substr(1) : settings_.className));
     setWindowTitle(QString::fromStdString(caption));
     setOuterSize(settings_.outerWidth, settings_.outerHeight);
     setStayOnTop(settings_.stayOnTop);

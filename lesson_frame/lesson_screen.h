@@ -14,15 +14,16 @@ namespace frame {
 struct ScreenSettings {
     ScreenSettings() = default;
     explicit ScreenSettings(std::string cls, bool maximise = false, bool onTop = true)
-        : className(std::move(cls)), maximiseOnShow(maximise), stayOnTop(onTop) {}
+        : className(std::move(cls)), maximiseOnShow(maximise), stayOnTop(onTop)
+    {}
 
     std::string className;        // the lesson class; caption and folder come from the menu catalogue
     bool maximiseOnShow = false;  // FormShow maximises the window
     bool stayOnTop = true;        // lessons stay on top, the main window does not
     int outerWidth = 800;         // window size as the layouts give it
     int outerHeight = 600;
-    std::string caption;          // overrides the catalogue's window caption when not empty
-    std::string folder;           // overrides the catalogue's media folder literal when not empty
+    std::string caption;  // overrides the catalogue's window caption when not empty
+    std::string folder;   // overrides the catalogue's media folder literal when not empty
 };
 
 class LessonScreen : public platform::TForm {

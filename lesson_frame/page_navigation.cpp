@@ -13,8 +13,7 @@ PageNavigation::PageNavigation(LessonScreen* screen, QAbstractButton* next, QAbs
       settings_(std::move(settings)),
       redraw_(std::move(redraw)),
       onStep_(std::move(onStep))
-{
-}
+{}
 
 void PageNavigation::Reset()
 {

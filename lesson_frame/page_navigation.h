@@ -42,7 +42,11 @@ public:
     // Their parts, for screens that do more in their page handlers.
     void StepNext();      // PageIndex + 1 and the button states
     void StepPrevious();  // PageIndex - 1 and the button states
-    void Redraw() { if (redraw_) redraw_(); }
+    void Redraw()
+    {
+        if (redraw_)
+            redraw_();
+    }
     void PlayNextSound();
     void PlayPreviousSound();
 

@@ -68,8 +68,7 @@ std::shared_ptr<const SampleSource> pcmSource(std::shared_ptr<const Pcm> pcm)
 SoundStream::SoundStream(std::shared_ptr<const SampleSource> source, int rate, int channels)
     : source_(std::move(source))
 {
-    if (!source_ || source_->frames == 0 || source_->channels <= 0 || source_->rate <= 0 || rate <= 0 ||
-        channels <= 0)
+    if (!source_ || source_->frames == 0 || source_->channels <= 0 || source_->rate <= 0 || rate <= 0 || channels <= 0)
         return;
     inChannels_ = static_cast<size_t>(source_->channels);
     outChannels_ = static_cast<size_t>(channels);
@@ -235,7 +234,8 @@ public:
         // found, opened, fed and closed there, never holding up the window.
         worker_ = new QObject;
         worker_->moveToThread(thread_);
-        QMetaObject::invokeMethod(worker_, [this] { openOutput(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            worker_, [this] { openOutput(); }, Qt::QueuedConnection);
         ready_ = true;
     }
     ~QtAudioDevice() override { shutdown(); }

@@ -164,7 +164,8 @@ void PictureCache::evictLocked()
     while (spare > spareLimit_) {
         auto oldest = entries_.end();
         for (auto it = entries_.begin(); it != entries_.end(); ++it)
-            if (!it->awaitingUse && unshared(it->picture) && (oldest == entries_.end() || it->lastUse < oldest->lastUse))
+            if (!it->awaitingUse && unshared(it->picture) &&
+                (oldest == entries_.end() || it->lastUse < oldest->lastUse))
                 oldest = it;
         if (oldest == entries_.end())
             return;

@@ -157,7 +157,11 @@ Picture decodeGif(const QByteArray& data)
         throw EInvalidGraphic("GIF: cannot open");
     struct Closer {
         GifFileType* g;
-        ~Closer() { int e = 0; DGifCloseFile(g, &e); }
+        ~Closer()
+        {
+            int e = 0;
+            DGifCloseFile(g, &e);
+        }
     } closer{gif};
     // Records are read one at a time, so nothing is allocated for a frame
     // before its size and the total so far are checked.
@@ -274,7 +278,8 @@ QImage decodeJpeg(const QByteArray& data)
     jpeg_create_decompress(&cinfo);
     cinfo.progress = &progress;
     cinfo.mem->max_memory_to_use = static_cast<long>(kMaxDecodedBytes);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
     // Checked before decompression allocates anything for the picture.
     if (cinfo.image_width == 0 || cinfo.image_height == 0 || cinfo.image_width > kMaxPictureSide ||
@@ -332,7 +337,8 @@ Picture decodePicture(const QByteArray& data)
     Picture pic;
     if (data.startsWith("GIF8"))
         return decodeGif(data);
-    if (data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF && static_cast<unsigned char>(data[1]) == 0xD8) {
+    if (data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF &&
+        static_cast<unsigned char>(data[1]) == 0xD8) {
         pic.frames.push_back(decodeJpeg(data));
         return pic;
     }

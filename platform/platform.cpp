@@ -95,9 +95,9 @@ public:
         if (::clock_gettime(CLOCK_MONOTONIC, &ts) == 0)
             return static_cast<uint64_t>(ts.tv_sec) * 1000000000ull + static_cast<uint64_t>(ts.tv_nsec);
         // No high-resolution counter: the tick count in milliseconds.
-        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         std::chrono::steady_clock::now().time_since_epoch())
-                                         .count());
+        return static_cast<uint64_t>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                .count());
     }
 
     std::string exeName() override

@@ -56,9 +56,18 @@ Platform* install(Platform* p);
 Platform& real();
 
 // Shorthands for the screens, named as the screens' steps name them.
-inline bool MoveFileA(const std::string& from, const std::string& to) { return current().moveFile(from, to); }
-inline int mciSendStringA(const std::string& command) { return current().mciSendString(command); }
-inline void Sleep(int ms) { current().sleep(ms); }
+inline bool MoveFileA(const std::string& from, const std::string& to)
+{
+    return current().moveFile(from, to);
+}
+inline int mciSendStringA(const std::string& command)
+{
+    return current().mciSendString(command);
+}
+inline void Sleep(int ms)
+{
+    current().sleep(ms);
+}
 
 // ExtractFilePath: everything up to and including the last '/' (or '\\', ':').
 std::string ExtractFilePath(const std::string& path);

@@ -20,10 +20,10 @@ std::vector<std::string> instanceLockFolders();
 
 // Outcome of taking the lock file `name`.lock.
 struct InstanceLock {
-    int fd = -1;            // open descriptor (also when another copy holds the lock); -1: none
+    int fd = -1;  // open descriptor (also when another copy holds the lock); -1: none
     bool heldElsewhere = false;
-    int error = 0;          // errno of the last failure when fd is -1
-    std::string path;       // the lock file used
+    int error = 0;     // errno of the last failure when fd is -1
+    std::string path;  // the lock file used
 };
 // Takes the lock in the first folder that is the user's own and private,
 // with a lock file that is the user's own; the lock goes with the process.

@@ -69,8 +69,7 @@ void installTerminationHandler(std::function<void()> beforeExit)
     auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, beforeExit] {
         unsigned char byte = 0;
-        while (::read(g_pipe[0], &byte, 1) == 1) {
-        }
+        while (::read(g_pipe[0], &byte, 1) == 1) {}
         notifier->setEnabled(false);
         qWarning("Ending on signal %d", static_cast<int>(byte));
         if (beforeExit)

@@ -20,7 +20,11 @@ inline std::string UpperCase(std::string s)
 
 class TStrings {
 public:
-    int Add(const std::string& s) { items_.push_back(s); return static_cast<int>(items_.size()) - 1; }
+    int Add(const std::string& s)
+    {
+        items_.push_back(s);
+        return static_cast<int>(items_.size()) - 1;
+    }
     // Deleting outside 0..Count-1 throws std::out_of_range.
     void Delete(int index);
     int IndexOf(const std::string& s) const;

@@ -85,8 +85,7 @@ void TForm::applyTitleBarHints()
         return;
     xcb_connection_t* c = x11->connection();
     static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
     if (!reply)
         return;
     const xcb_atom_t atom = reply->atom;
@@ -422,12 +421,16 @@ void TMemo::setPixelSize(int px)
 
 void installFontSubstitutions()
 {
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("隶书"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("隶书"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"),
+                               {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
     // The vertical-writing face draws Latin text as the plain face does; the
     // pyramid's captions are all Latin words.
-    QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"), {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"),
+                               {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
 }
 
 void prepareFontsInBackground()

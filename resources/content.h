@@ -26,12 +26,12 @@ struct Picture {
     Storage storage = Storage::Picture;
     // How the generator draws it: a recipe of tools/art/recipes_*.cpp.
     std::string recipe = "card";
-    std::string emoji;       // a colour emoji that shows the item, where one fits
-    std::string text;        // the item's name or the caption to draw
-    uint32_t colour = 0;     // main colour 0xRRGGBB, where the recipe uses one
-    uint32_t background = 0; // background colour 0xRRGGBB, where the recipe uses one
-    std::string param;       // recipe parameter ("3" for three o'clock, "triangle", ...)
-    std::string folder;      // MediaFile only: the media folder literal ("password\\"); the file is the name in lower case
+    std::string emoji;        // a colour emoji that shows the item, where one fits
+    std::string text;         // the item's name or the caption to draw
+    uint32_t colour = 0;      // main colour 0xRRGGBB, where the recipe uses one
+    uint32_t background = 0;  // background colour 0xRRGGBB, where the recipe uses one
+    std::string param;        // recipe parameter ("3" for three o'clock, "triangle", ...)
+    std::string folder;  // MediaFile only: the media folder literal ("password\\"); the file is the name in lower case
 };
 
 enum class Voice {

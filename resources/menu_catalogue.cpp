@@ -4,6 +4,7 @@
 
 namespace catalogue {
 
+// clang-format off
 const std::array<MenuEntry, 51> kMenu = {{
     {0, 0, "认识颜色", "TFM_SeeColor", "form_seecolor", "yanse\\", "认识颜色", "mainformt001"},
     {0, 1, "认识形状", "TFM_SeeShape", "form_SeeShape", "shape\\", "认识形状", "mainformt002"},
@@ -57,6 +58,7 @@ const std::array<MenuEntry, 51> kMenu = {{
     {4, 9, "发散思维", "TFM_FaSanSiwei", "form_FaSanSiwei", "fasansiwei\\", "发散思维", "mainformt050"},
     {5, 0, "猜谜语", "TFM_CaiMiYu", "form_CaiMiYu", "guess\\", "猜谜语", "mainformt051"},
 }};
+// clang-format on
 
 const MenuEntry* FindMenuEntry(int page, int slot)
 {

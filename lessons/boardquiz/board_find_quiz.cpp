@@ -170,7 +170,9 @@ void BoardFindQuiz::ResetFoundMarks()
         if (table_.marks == FoundMarks::Ticks)
             mark->setEnabled(false);
         else
-            frame::Guarded([&] { LoadNamedPicture(static_cast<platform::TImage*>(mark), SilhouettePicture(table_, CurrentTask)); });
+            frame::Guarded([&] {
+                LoadNamedPicture(static_cast<platform::TImage*>(mark), SilhouettePicture(table_, CurrentTask));
+            });
     }
 }
 
@@ -180,7 +182,8 @@ void BoardFindQuiz::ShowFoundMark(int n)
     if (table_.marks == FoundMarks::Ticks)
         mark->setEnabled(true);
     else
-        frame::Guarded([&] { LoadNamedPicture(static_cast<platform::TImage*>(mark), ColouredPicture(table_, CurrentTask)); });
+        frame::Guarded(
+            [&] { LoadNamedPicture(static_cast<platform::TImage*>(mark), ColouredPicture(table_, CurrentTask)); });
 }
 
 void BoardFindQuiz::LoadTaskPictures()

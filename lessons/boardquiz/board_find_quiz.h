@@ -33,10 +33,10 @@ public:
     void CellClick(int slot);
 
     // Widget names of the layout.
-    static std::string CellButtonName(int slot);  // "btn_a1" .. "btn_e6"
-    static std::string CellPictureName(int slot); // "Image1" .. "Image30"
-    static std::string TaskPictureName(int task); // "Image31" .. "Image40"
-    static std::string MarkerName(int task);      // "img_f1" .. "img_f10"
+    static std::string CellButtonName(int slot);   // "btn_a1" .. "btn_e6"
+    static std::string CellPictureName(int slot);  // "Image1" .. "Image30"
+    static std::string TaskPictureName(int task);  // "Image31" .. "Image40"
+    static std::string MarkerName(int task);       // "img_f1" .. "img_f10"
 
 protected:
     void FormCreate() override;

@@ -44,23 +44,25 @@ struct QuizTable {
     int tileSize;                              // tile pictures are square, this many pixels
     const char* markerPrefix;                  // marker pictures: prefix + k + 1
     FoundMarks marks;
-    std::array<const char*, 3> markWidgets;    // found marks 1 to 3, left to right
-    const char* silhouettePrefix;              // Pictures: silhouettes, prefix + k + 1 in three digits
-    const char* colouredPrefix;                // coloured shapes, prefix + k + 1 in three digits
-    bool loadsTaskPictures;                    // coloured shapes go into the task pictures at creation
-    const char* swatchPrefix;                  // task swatches stored in the layout; "" when none
-    const char* startSay;                      // what the start sound says
-    const char* rightSay;                      // ... the right-tile sound
-    const char* completeSay;                   // ... the completion sound
+    std::array<const char*, 3> markWidgets;  // found marks 1 to 3, left to right
+    const char* silhouettePrefix;            // Pictures: silhouettes, prefix + k + 1 in three digits
+    const char* colouredPrefix;              // coloured shapes, prefix + k + 1 in three digits
+    bool loadsTaskPictures;                  // coloured shapes go into the task pictures at creation
+    const char* swatchPrefix;                // task swatches stored in the layout; "" when none
+    const char* startSay;                    // what the start sound says
+    const char* rightSay;                    // ... the right-tile sound
+    const char* completeSay;                 // ... the completion sound
 };
 
 // TileTable of both quizzes: tile t shows picture t.
+// clang-format off
 inline constexpr std::array<int, kSlots + 1> kIdentityTiles = [] {
     std::array<int, kSlots + 1> table{};
     for (int t = 0; t <= kSlots; ++t)
         table[static_cast<size_t>(t)] = t;
     return table;
 }();
+// clang-format on
 
 extern const QuizTable kZhaoYanSe;
 extern const QuizTable kZhaoXingZhuang;

@@ -15,10 +15,12 @@ struct BoardQuizMember {
     void (*setupLayout)(QWidget* screen);
 };
 
+// clang-format off
 const BoardQuizMember kBoardQuizMembers[] = {
     {.table = kZhaoYanSe, .setupLayout = [](QWidget* s) { Ui::TFM_ZhaoYanSe().setupUi(s); }},
     {.table = kZhaoXingZhuang, .setupLayout = [](QWidget* s) { Ui::TFM_ZhaoXingZhuang().setupUi(s); }},
 };
+// clang-format on
 
 }  // namespace
 

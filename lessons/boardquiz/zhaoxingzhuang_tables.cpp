@@ -3,6 +3,7 @@
 
 namespace boardquiz {
 
+// clang-format off
 const QuizTable kZhaoXingZhuang{
     .className = "TFM_ZhaoXingZhuang",
     .tasks = {{
@@ -36,5 +37,6 @@ const QuizTable kZhaoXingZhuang{
     .rightSay = "找对了！",
     .completeSay = "真棒，三个都找到了！",
 };
+// clang-format on
 
 }  // namespace boardquiz

@@ -3,6 +3,7 @@
 
 namespace boardquiz {
 
+// clang-format off
 const QuizTable kZhaoYanSe{
     .className = "TFM_ZhaoYanSe",
     .tasks = {{
@@ -36,5 +37,6 @@ const QuizTable kZhaoYanSe{
     .rightSay = "对了！",
     .completeSay = "真棒，三块都找到了！",
 };
+// clang-format on
 
 }  // namespace boardquiz

@@ -14,20 +14,21 @@ namespace cards {
 inline constexpr const char* kEmptySlotMark = "x";
 
 struct CardEntry {
-    const char* name;     // three-digit card number "001", or kEmptySlotMark
-    const char* caption;  // the caption label's text, exactly as shown
-    const char* emoji = nullptr;  // the picture's motif (the symbol itself for the symbols); nullptr: the twin's, empty: the caption drawn
+    const char* name;             // three-digit card number "001", or kEmptySlotMark
+    const char* caption;          // the caption label's text, exactly as shown
+    const char* emoji = nullptr;  // the picture's motif (the symbol itself for the symbols); nullptr: the twin's,
+                                  // empty: the caption drawn
     const char* say = nullptr;    // what the recording says; nullptr: the caption
     int height = 0;               // picture height where the family's pictures differ (flags); 0: square
 };
 
 // One paged card lesson's cards, page by page and slot by slot.
 struct CardFamily {
-    const char* className;   // the lesson screen class
-    const char* prefix;      // picture family prefix as the screen writes it ("jdt")
-    int slotsPerPage;        // K of the card numbers: 10, or 8 for the flags
+    const char* className;  // the lesson screen class
+    const char* prefix;     // picture family prefix as the screen writes it ("jdt")
+    int slotsPerPage;       // K of the card numbers: 10, or 8 for the flags
     std::span<const CardEntry> cards;
-    bool english = false;              // the cards are spoken in English
+    bool english = false;  // the cards are spoken in English
     int pictureWidth = 140;
     const CardFamily* twin = nullptr;  // the lesson whose card k shows the same thing
     bool motifIsText = false;          // the motif is a text to draw (the symbols), not an emoji
@@ -65,9 +66,9 @@ struct SingleCard {
     const char* clickWidget;  // the widget a kid clicks
     const char* label;        // the caption label under it
     const char* caption;
-    const char* sound;        // "001" to "010"
-    uint32_t colour;          // the colour a colour card names; a shape's fill
-    const char* motif;        // emoji of a ship, recipe parameter of a shape
+    const char* sound;  // "001" to "010"
+    uint32_t colour;    // the colour a colour card names; a shape's fill
+    const char* motif;  // emoji of a ship, recipe parameter of a shape
 };
 
 struct SingleCardTable {

@@ -5,6 +5,7 @@
 
 namespace cards {
 
+// clang-format off
 const std::array<HourEntry, kHours> kHourTable = {{
     {"btn_b1", "001", "一点钟"},
     {"btn_b2", "002", "两点钟"},
@@ -19,6 +20,7 @@ const std::array<HourEntry, kHours> kHourTable = {{
     {"btn_b11", "011", "十一点钟"},
     {"btn_b12", "012", "十二点钟"},
 }};
+// clang-format on
 
 std::string ClockFaceName(int hourIndex)
 {
@@ -31,6 +33,7 @@ std::string ClockFaceName(int hourIndex)
 
 // The eighth number button reads "Night" in the layout; its recording says
 // the number.
+// clang-format off
 const std::array<PyramidRow, kPyramidRows> kPyramidTable = {{
     {{"SpeedButton1", "a001", "One"}, {"btn_1", "b001", "Watermelon"}, "🍉"},
     {{"SpeedButton2", "a002", "Two"}, {"btn_2", "b002", "Tomato"}, "🍅"},
@@ -43,5 +46,6 @@ const std::array<PyramidRow, kPyramidRows> kPyramidTable = {{
     {{"SpeedButton9", "a009", "Nine"}, {"btn_9", "b009", "Orange"}, "🍊"},
     {{"SpeedButton10", "a010", "Ten"}, {"btn_10", "b010", "Apple"}, "🍎"},
 }};
+// clang-format on
 
 }  // namespace cards

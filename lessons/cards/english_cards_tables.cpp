@@ -6,6 +6,7 @@ namespace cards {
 
 namespace {
 
+// clang-format off
 const CardEntry kEnglishFruit[] = {
     {"001", "Apple"}, {"002", "Banana"}, {"003", "Grape"}, {"004", "Watermelon"}, {"005", "Strawberry"},
     {"006", "Plum"}, {"007", "Orange"}, {"008", "Peach"}, {"009", "Mango"}, {"010", "Jujube"},
@@ -14,7 +15,9 @@ const CardEntry kEnglishFruit[] = {
     {"021", "Lemon"}, {"022", "Loquat"}, {"023", "Kumquat"}, {"024", "Pear"}, {"025", "Pineapple"},
     {"026", "Olive"}, {"027", "Dragon fruit"}, {"028", "Hawthorn"}, {"029", "Coconut"}, {"030", "Carambola"},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kEnglishAnimals[] = {
     {"001", "Chicken"}, {"002", "Duck"}, {"003", "Sheep"}, {"004", "Cat"}, {"005", "Dog"},
     {"006", "Cattle"}, {"007", "Pig"}, {"008", "Mouse"}, {"009", "Rabbit"}, {"010", "Goose"},
@@ -33,12 +36,21 @@ const CardEntry kEnglishAnimals[] = {
     {"071", "Cicada"}, {"072", "Frog"}, {"073", "Longicorn"}, {"074", "Owl"}, {"075", "Crow"},
     {"076", "Swallow"}, {"077", "Sparrow"}, {"078", "butterfly"}, {"079", "Dragonfly"}, {"080", "Caterpillar"},
 };
+// clang-format on
 
 }  // namespace
 
-const CardFamily kEnglishFruitCards{.className = "TFM_SeeFruit_YW", .prefix = "shuiguot", .slotsPerPage = 10,
-                                    .cards = kEnglishFruit, .english = true, .twin = &kFruitCards};
-const CardFamily kEnglishAnimalCards{.className = "TFM_SeeLandAnimal_YW", .prefix = "dwywt", .slotsPerPage = 10,
-                                     .cards = kEnglishAnimals, .english = true, .twin = &kAnimalCards};
+const CardFamily kEnglishFruitCards{.className = "TFM_SeeFruit_YW",
+                                    .prefix = "shuiguot",
+                                    .slotsPerPage = 10,
+                                    .cards = kEnglishFruit,
+                                    .english = true,
+                                    .twin = &kFruitCards};
+const CardFamily kEnglishAnimalCards{.className = "TFM_SeeLandAnimal_YW",
+                                     .prefix = "dwywt",
+                                     .slotsPerPage = 10,
+                                     .cards = kEnglishAnimals,
+                                     .english = true,
+                                     .twin = &kAnimalCards};
 
 }  // namespace cards

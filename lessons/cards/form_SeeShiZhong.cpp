@@ -30,7 +30,8 @@ TFM_SeeShiZhong::TFM_SeeShiZhong() : LessonScreen(frame::ScreenSettings("TFM_See
     ui.setupUi(this);
     face_ = ui.img_z1;
     for (int k = 0; k < cards::kHours; ++k) {
-        auto* button = findChild<platform::TSpeedButton*>(QString::fromUtf8(cards::kHourTable[static_cast<size_t>(k)].button));
+        auto* button =
+            findChild<platform::TSpeedButton*>(QString::fromUtf8(cards::kHourTable[static_cast<size_t>(k)].button));
         KeepOnOneLine(button);
         frame::OnClick(button, [this, k] { HourClick(k + 1); });
     }
@@ -65,7 +66,9 @@ void TFM_SeeShiZhong::ShowClockFace()
 
 void TFM_SeeShiZhong::PlayHourSound()
 {
-    frame::Guarded([this] { PlayLessonSound(cards::kHourTable.at(static_cast<size_t>(HourIndex)).sound, frame::StopRule::Always); });
+    frame::Guarded([this] {
+        PlayLessonSound(cards::kHourTable.at(static_cast<size_t>(HourIndex)).sound, frame::StopRule::Always);
+    });
 }
 
 void TFM_SeeShiZhong::BackClick()

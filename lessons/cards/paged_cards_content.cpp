@@ -61,7 +61,8 @@ void declareSingleTable(content::Manifest& m, const SingleCardTable& table, int 
         m.sound(folder, card.sound, withoutBlanks(card.caption));
         if (!*table.picturePrefix)
             continue;
-        content::Picture& p = m.picture(std::string(table.picturePrefix) + card.sound, pictureSize, pictureSize, recipe);
+        content::Picture& p =
+            m.picture(std::string(table.picturePrefix) + card.sound, pictureSize, pictureSize, recipe);
         p.text = card.caption;
         if (std::string(recipe) == "shape") {
             p.param = card.motif;

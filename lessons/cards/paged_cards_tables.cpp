@@ -7,6 +7,7 @@ namespace cards {
 
 namespace {
 
+// clang-format off
 const CardEntry kAnimals[] = {
     {"001", "公鸡", "🐓"}, {"002", "鸭子", "🦆"}, {"003", "山羊", "🐐"}, {"004", "猫", "🐱"}, {"005", "狗", "🐶"},
     {"006", "牛", "🐮"}, {"007", "猪", "🐷"}, {"008", "老鼠", "🐭"}, {"009", "兔子", "🐰"}, {"010", "鹅", "🪿"},
@@ -25,7 +26,9 @@ const CardEntry kAnimals[] = {
     {"071", "知了", ""}, {"072", "青蛙", "🐸"}, {"073", "天牛", ""}, {"074", "猫头鹰", "🦉"}, {"075", "乌鸦", "🐦‍⬛"},
     {"076", "燕子", "🐦"}, {"077", "麻雀", ""}, {"078", "蝴蝶", "🦋"}, {"079", "蜻蜓", ""}, {"080", "毛毛虫", "🐛"},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kFruit[] = {
     {"001", "苹果", "🍎"}, {"002", "香蕉", "🍌"}, {"003", "葡萄", "🍇"}, {"004", "西瓜", "🍉"}, {"005", "草莓", "🍓"},
     {"006", "李子", ""}, {"007", "橘子", "🍊"}, {"008", "水蜜桃", "🍑"}, {"009", "芒果", "🥭"}, {"010", "枣子", ""},
@@ -34,7 +37,9 @@ const CardEntry kFruit[] = {
     {"021", "柠檬", "🍋"}, {"022", "枇杷", ""}, {"023", "金桔", ""}, {"024", "梨", "🍐"}, {"025", "菠萝", "🍍"},
     {"026", "橄榄", "🫒"}, {"027", "火龙果", ""}, {"028", "山楂", ""}, {"029", "椰子", "🥥"}, {"030", "杨桃", ""},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kVegetables[] = {
     {"001", "菠菜", "🥬"}, {"002", "香菜", "🌿"}, {"003", "茼蒿菜", ""}, {"004", "青菜", ""}, {"005", "苋菜", ""},
     {"006", "莴苣", ""}, {"007", "大蒜", "🧄"}, {"008", "洋葱", "🧅"}, {"009", "韭菜", ""}, {"010", "豇豆", ""},
@@ -45,14 +50,18 @@ const CardEntry kVegetables[] = {
     {"031", "大豆", "🫘"}, {"032", "毛豆", ""}, {"x", ""}, {"x", " "}, {"x", " "},
     {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kVehicles[] = {
     {"001", "小轿车", "🚗"}, {"002", "公交车", "🚌"}, {"003", "警车", "🚓"}, {"004", "救护车", "🚑"}, {"005", "自行车", "🚲"},
     {"006", "摩托车", "🏍️"}, {"007", "三轮车", "🛺"}, {"008", "火车", "🚆"}, {"009", "卡车", "🚚"}, {"010", "收割机", ""},
     {"011", "拖拉机", "🚜"}, {"012", "油罐车", ""}, {"013", "挖土机", ""}, {"014", "推土机", ""}, {"015", "叉车", ""},
     {"016", "吊车", "🏗️"}, {"017", "搅拌车", ""}, {"018", "通信车", ""}, {"019", "消防车", "🚒"}, {"020", "赛车", "🏎️"},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kAppliances[] = {
     {"001", "电视机", "📺"}, {"002", "电冰箱", ""}, {"003", "空调", ""}, {"004", "洗衣机", ""}, {"005", "电风扇", ""},
     {"006", "电熨斗", ""}, {"007", "电吹风", ""}, {"008", "台灯", ""}, {"009", "台式电脑", "🖥️"}, {"010", "笔记本电脑", "💻"},
@@ -61,7 +70,9 @@ const CardEntry kAppliances[] = {
     {"021", "浴霸", ""}, {"022", "数码相机", "📷"}, {"023", "平板电脑", ""}, {"024", "固定电话机", "☎️"}, {"025", "手机", "📱"},
     {"026", "电饭煲", ""}, {"027", "汽车导航仪", ""}, {"028", "打印机", "🖨️"}, {"029", "收音机", "📻"}, {"030", "MP3", "🎧"},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kDailyArticles[] = {
     {"001", "杯子", "🍵"}, {"002", "牙刷", "🪥"}, {"003", "牙膏", ""}, {"004", "沙发", "🛋️"}, {"005", "床", "🛏️"},
     {"006", "文件夹", "📁"}, {"007", "手表", "⌚"}, {"008", "板凳", "🪑"}, {"009", "肥皂", "🧼"}, {"010", "书包", "🎒"},
@@ -70,8 +81,10 @@ const CardEntry kDailyArticles[] = {
     {"021", "鞋", "👟"}, {"022", "筷子", "🥢"}, {"023", "铅笔", "✏️"}, {"024", "橡皮擦", ""}, {"025", "马桶", "🚽"},
     {"026", "垃圾箱", "🗑️"}, {"027", "打火机", ""}, {"028", "水果刀", "🔪"}, {"029", "汤勺", "🥄"}, {"030", "炒锅", "🍳"},
 };
+// clang-format on
 
 // The symbol cards show the symbol itself as text.
+// clang-format off
 const CardEntry kSymbols[] = {
     {"001", "逗号", "，"}, {"002", "句号", "。"}, {"003", "分号", "；"}, {"004", "问号", "？"}, {"005", "感叹号", "！"},
     {"006", "省略号", "……"}, {"007", "百分号", "%"}, {"008", "小括号", "( )"}, {"009", "中括号", "[ ]"}, {"010", "大括号", "{ }"},
@@ -80,8 +93,10 @@ const CardEntry kSymbols[] = {
     {"021", "双引号", "“ ”"}, {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "},
     {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "},
 };
+// clang-format on
 
 // Flags are 160 wide and as high as the country's proportions give (89 to 108).
+// clang-format off
 const CardEntry kFlags[] = {
     {"001", "中国", "🇨🇳", nullptr, 107}, {"002", "加拿大", "🇨🇦", nullptr, 89}, {"003", "美国", "🇺🇸", nullptr, 89},
     {"004", "德国", "🇩🇪", nullptr, 96}, {"005", "英国", "🇬🇧", nullptr, 89}, {"006", "意大利", "🇮🇹", nullptr, 107},
@@ -93,7 +108,9 @@ const CardEntry kFlags[] = {
     {"020", "南非", "🇿🇦", nullptr, 107}, {"021", "越南", "🇻🇳", nullptr, 107}, {"022", "泰国", "🇹🇭", nullptr, 107},
     {"023", "沙特阿拉伯 ", "🇸🇦", nullptr, 107}, {"024", "伊朗", "🇮🇷", nullptr, 91},
 };
+// clang-format on
 
+// clang-format off
 const CardEntry kFlowers[] = {
     {"001", "牡丹花", ""}, {"002", "菊花", "🌼"}, {"003", "荷花", "🪷"}, {"004", "梅花", "💮"}, {"005", "桂花", ""},
     {"006", "玫瑰花", "🌹"}, {"007", "水仙花", ""}, {"008", "山茶花", ""}, {"009", "杜鹃花", ""}, {"010", "石榴花", ""},
@@ -102,8 +119,10 @@ const CardEntry kFlowers[] = {
     {"021", "紫罗兰", ""}, {"022", "樱花", "🌸"}, {"023", "康乃馨", ""}, {"024", "鸡冠花", ""}, {"025", "牵牛花", ""},
     {"026", "蝴蝶兰", ""}, {"027", "仙人掌", "🌵"}, {"028", "凤梨花", ""}, {"029", "曼陀罗", ""}, {"030", "乌羽玉", ""},
 };
+// clang-format on
 
 // Things known by their sound: each recording imitates the thing.
+// clang-format off
 const CardEntry kSoundThings[] = {
     {"001", "小狗", "🐶", "汪汪汪"}, {"002", "小猫", "🐱", "喵喵喵"}, {"003", "老虎", "🐯", "嗷呜——"},
     {"004", "马", "🐴", "咴儿咴儿"}, {"005", "青蛙", "🐸", "呱呱呱"}, {"006", "知了", "", "知了知了知了"},
@@ -114,6 +133,7 @@ const CardEntry kSoundThings[] = {
     {"017", "鼓掌", "👏", "啪啪啪啪"}, {"018", "汽车喇叭", "🚗", "嘀嘀，嘀嘀"}, {"019", "电话", "☎️", "叮铃铃，叮铃铃"},
     {"020", "婴儿哭", "👶", "哇哇哇"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -123,16 +143,22 @@ const CardFamily kVegetableCards{"TFM_SeeShuCai", "shucait", 10, kVegetables};
 const CardFamily kVehicleCards{"TFM_SeeJiaoTongGongJu", "chet", 10, kVehicles};
 const CardFamily kApplianceCards{"TFM_SeeJiaYongDianQi", "jdt", 10, kAppliances};
 const CardFamily kDailyArticleCards{"TFM_SeeRiYongJiaJU", "ryt", 10, kDailyArticles};
-const CardFamily kSymbolCards{.className = "TFM_ChangYongFuHao", .prefix = "FHT", .slotsPerPage = 10, .cards = kSymbols, .motifIsText = true};
-const CardFamily kFlagCards{.className = "TFM_GuoQi", .prefix = "GQT", .slotsPerPage = 8, .cards = kFlags, .pictureWidth = 160, .recipe = "flag"};
+const CardFamily kSymbolCards{
+    .className = "TFM_ChangYongFuHao", .prefix = "FHT", .slotsPerPage = 10, .cards = kSymbols, .motifIsText = true};
+const CardFamily kFlagCards{.className = "TFM_GuoQi",
+                            .prefix = "GQT",
+                            .slotsPerPage = 8,
+                            .cards = kFlags,
+                            .pictureWidth = 160,
+                            .recipe = "flag"};
 const CardFamily kFlowerCards{"TFM_SeeFlowers", "huat", 10, kFlowers};
 const CardFamily kSoundCards{"TFM_VoiceOfAnimal", "tdwt", 10, kSoundThings};
 
 std::span<const CardFamily* const> PagedCardFamilies()
 {
     static const std::array<const CardFamily*, 12> all = {
-        &kAnimalCards,      &kFruitCards,  &kVegetableCards, &kVehicleCards, &kApplianceCards,    &kDailyArticleCards,
-        &kSymbolCards,      &kFlagCards,   &kFlowerCards,    &kSoundCards,   &kEnglishFruitCards, &kEnglishAnimalCards,
+        &kAnimalCards, &kFruitCards, &kVegetableCards, &kVehicleCards, &kApplianceCards,    &kDailyArticleCards,
+        &kSymbolCards, &kFlagCards,  &kFlowerCards,    &kSoundCards,   &kEnglishFruitCards, &kEnglishAnimalCards,
     };
     return all;
 }

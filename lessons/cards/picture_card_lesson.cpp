@@ -15,10 +15,12 @@ using platform::TLabel;
 using platform::TPanel;
 using platform::TSpeedButton;
 
-constexpr const char* kTenPictures[] = {"img1", "img2", "img3", "img4", "img5", "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
+constexpr const char* kTenPictures[] = {"img1",  "img2",  "img3",  "img4",  "img5",
+                                        "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
 constexpr const char* kTenButtons[] = {"btn_a1", "btn_a2", "btn_a3", "btn_a4", "btn_a5",
                                        "btn_b1", "btn_b2", "btn_b3", "btn_b4", "btn_b5"};
-constexpr const char* kTenLabels[] = {"LB_a1", "LB_a2", "LB_a3", "LB_a4", "LB_a5", "LB_b1", "LB_b2", "LB_b3", "LB_b4", "LB_b5"};
+constexpr const char* kTenLabels[] = {"LB_a1", "LB_a2", "LB_a3", "LB_a4", "LB_a5",
+                                      "LB_b1", "LB_b2", "LB_b3", "LB_b4", "LB_b5"};
 constexpr const char* kEightPictures[] = {"img1", "img2", "img3", "img4", "imgb1", "imgb2", "imgb3", "imgb4"};
 constexpr const char* kEightLabels[] = {"LB_a1", "LB_a2", "LB_a3", "LB_a4", "LB_b1", "LB_b2", "LB_b3", "LB_b4"};
 
@@ -92,9 +94,10 @@ PictureCardLesson::PictureCardLesson(const CardFamily& family, PagedCardVariant 
       family_(family),
       variant_(std::move(variant)),
       widgets_(SetUpLayout(this, variant_)),
-      pages_(this, widgets_.next, widgets_.previous, frame::PageSettings{family.lastPageIndex(), "n", "l"},
-             [this] { ShowPage(); },
-             variant_.pageButtonsStopFirst ? std::function<void()>([this] { StopLessonSound(); }) : nullptr)
+      pages_(
+          this, widgets_.next, widgets_.previous, frame::PageSettings{family.lastPageIndex(), "n", "l"},
+          [this] { ShowPage(); },
+          variant_.pageButtonsStopFirst ? std::function<void()>([this] { StopLessonSound(); }) : nullptr)
 {
     for (int s = 0; s < static_cast<int>(widgets_.cardSlots.size()); ++s) {
         const Slot& slot = widgets_.cardSlots[static_cast<size_t>(s)];

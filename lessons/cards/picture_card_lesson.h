@@ -38,13 +38,13 @@ struct PagedCardVariant {
     Loader loader = Loader::Plain;
     bool maximise = true;
     frame::StopRule cardStop = frame::StopRule::IfCurrent;  // the card player's first step
-    bool pageButtonsStopFirst = false;  // page buttons stop the sound before anything else
+    bool pageButtonsStopFirst = false;                      // page buttons stop the sound before anything else
     CardLayout layout = CardLayout::TenCards;
     std::vector<Rename> renames = {};
-    std::vector<int> pictureClicks = {};     // slots whose picture also plays the card
+    std::vector<int> pictureClicks = {};  // slots whose picture also plays the card
     int captionPixelSize = 29;
     std::vector<const char*> twoLineLabels = {};  // labels tall and wide enough for two lines of a long name
-    bool labelsSizeToText = false;           // labels (but LB_b1) start at their left edge and fit their text
+    bool labelsSizeToText = false;                // labels (but LB_b1) start at their left edge and fit their text
     int bottomBarHeight = 107;
 };
 

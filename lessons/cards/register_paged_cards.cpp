@@ -21,6 +21,7 @@ PagedCardMember Paged(const CardFamily& cards, PagedCardVariant variant)
     return {cards, std::move(variant)};
 }
 
+// clang-format off
 const PagedCardMember kPagedCardMembers[] = {
     Paged(kAnimalCards, {.startSound = StartSound::Last, .renames = {{"img5", "Img5"}}}),
     Paged(kFruitCards, {.maximise = false, .pictureClicks = {2, 5, 9}}),
@@ -43,6 +44,7 @@ const PagedCardMember kPagedCardMembers[] = {
       .captionPixelSize = 24,
       .twoLineLabels = {"LB_b1", "LB_b4"}}),
 };
+// clang-format on
 
 struct SinglePageMember {
     const SingleCardTable& cards;
@@ -54,11 +56,13 @@ SinglePageMember Single(const SingleCardTable& cards, SinglePageVariant variant)
     return {cards, variant};
 }
 
+// clang-format off
 const SinglePageMember kSinglePageMembers[] = {
     Single(kColourCards, {.layout = SingleLayout::Colours, .stop = frame::StopRule::Always, .labelsInCardColour = true}),
     Single(kShapeCards, {.layout = SingleLayout::Shapes}),
     Single(kShipCards, {.layout = SingleLayout::Ships}),
 };
+// clang-format on
 
 }  // namespace
 

@@ -11,6 +11,7 @@ namespace cards {
 
 namespace {
 
+// clang-format off
 const SingleCard kColours[] = {
     {"img_1", "LB_a2", "红 色", "001", 0xFF0000, ""}, {"img_2", "Label1", "黄 色", "002", 0xFFFF00, ""},
     {"img_3", "LB_a3", "蓝 色", "003", 0x00FFFF, ""}, {"img_4", "LB_a4", "绿 色", "004", 0x00FF00, ""},
@@ -18,7 +19,9 @@ const SingleCard kColours[] = {
     {"Image1", "LB_b2", "灰 色", "007", 0x808080, ""}, {"img_8", "LB_b3", "白 色", "008", 0xFFFFFF, ""},
     {"Image2", "LB_b4", "橄榄色", "009", 0x808000, ""}, {"Image3", "LB_b5", "藏青色", "010", 0x000080, ""},
 };
+// clang-format on
 
+// clang-format off
 const SingleCard kShapes[] = {
     {"img_2", "LB_a2", "正方形", "001", 0xE53935, "square"},    {"img_1", "Label1", "圆 形", "002", 0xFB8C00, "circle"},
     {"img_3", "LB_a3", "菱 形", "003", 0x43A047, "diamond"},    {"img_4", "LB_a4", "三角形", "004", 0x1E88E5, "triangle"},
@@ -26,7 +29,9 @@ const SingleCard kShapes[] = {
     {"Image1", "LB_b2", "五角形", "007", 0xFDD835, "star"},      {"img_8", "LB_b3", "椭圆形", "008", 0x00ACC1, "ellipse"},
     {"Image2", "LB_b4", "平行四边形", "009", 0x6D4C41, "parallelogram"}, {"Image3", "LB_b5", "长方形", "010", 0x3949AB, "rectangle"},
 };
+// clang-format on
 
+// clang-format off
 const SingleCard kShips[] = {
     {"btn_a1", "LB_a1", "帆船", "001", 0, "⛵"},   {"btn_a2", "LB_a2", "游轮", "002", 0, "🛳️"},
     {"btn_a3", "LB_a3", "摩托艇", "003", 0, "🚤"}, {"btn_a4", "LB_a4", "军舰", "004", 0, ""},
@@ -34,6 +39,7 @@ const SingleCard kShips[] = {
     {"btn_b2", "LB_b2", "航空母舰", "007", 0, ""}, {"btn_b3", "LB_b3", "橡皮艇", "008", 0, ""},
     {"btn_b4", "LB_b4", "独木舟", "009", 0, "🛶"}, {"btn_b5", "LB_b5", "货运船", "010", 0, "🚢"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -37,7 +37,8 @@ platform::TImage* pictureOf(QWidget* screen, const SingleCard& card, int index)
 {
     if (auto* image = qobject_cast<platform::TImage*>(LayoutWidget<QWidget>(screen, card.clickWidget)))
         return image;
-    static const char* const ships[] = {"img1", "img2", "img3", "img4", "img5", "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
+    static const char* const ships[] = {"img1",  "img2",  "img3",  "img4",  "img5",
+                                        "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
     return LayoutWidget<platform::TImage>(screen, ships[index]);
 }
 

@@ -6,6 +6,7 @@
 
 namespace games {
 
+// clang-format off
 const std::array<AnimalAndFood, 15> kAnimalsAndFoods = {{
     {"青蛙", "🐸", "虫子", "🦗"},
     {"蛇", "🐍", "青蛙", "🐸"},  // the frog is a food here, and looks like the frog above
@@ -23,6 +24,7 @@ const std::array<AnimalAndFood, 15> kAnimalsAndFoods = {{
     {"大象", "🐘", "香蕉", "🍌"},
     {"啄木鸟", "🐦", "毛毛虫", "🐛"},
 }};
+// clang-format on
 
 const char* const kFoodMarker = "zsw_marker";
 

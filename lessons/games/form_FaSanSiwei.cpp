@@ -25,8 +25,8 @@ const char* keyOf(const std::array<const char*, games::kImagineAnimals + 1>& tab
     return table[static_cast<size_t>(index)];
 }
 
-const games::FeedbackSounds kSounds{.yes = "y", .applause = "gz", .no = "no", .itemBeforeRight = true,
-                                    .itemBeforeWrong = false};
+const games::FeedbackSounds kSounds{
+    .yes = "y", .applause = "gz", .no = "no", .itemBeforeRight = true, .itemBeforeWrong = false};
 
 }  // namespace
 

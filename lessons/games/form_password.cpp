@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 namespace {
 
 template <class T>

@@ -34,7 +34,7 @@ void AnswerMark::Mark(int slot, bool right)
 {
     for (size_t i = 0; i < labels_.size(); ++i) {
         labels_[i]->setText(static_cast<int>(i) == slot ? QString::fromUtf8(right ? kRightMark : kWrongMark)
-                                                         : QStringLiteral(" "));
+                                                        : QStringLiteral(" "));
         // Drawn at once: the feedback pauses that follow block the window,
         // and the kid should see the mark while the sounds play.
         labels_[i]->repaint();

@@ -32,11 +32,13 @@ void addImagine(content::Manifest& m)
     m.screens.push_back(cls);
     for (int n = 1; n <= kImagineAnimals; ++n) {
         const ImagineAnimal& a = kImagineAnimalTable[static_cast<size_t>(n)];
-        content::Picture& whole = m.picture(std::string("FS") + AnimalKeyTable[static_cast<size_t>(n)], 110, 105, "card");
+        content::Picture& whole =
+            m.picture(std::string("FS") + AnimalKeyTable[static_cast<size_t>(n)], 110, 105, "card");
         whole.emoji = a.emoji;
         whole.text = a.name;
         whole.background = animalBackground(n);
-        content::Picture& part = m.picture(std::string("FS") + ClueKeyTable[static_cast<size_t>(n)], 100, 100, "closeup");
+        content::Picture& part =
+            m.picture(std::string("FS") + ClueKeyTable[static_cast<size_t>(n)], 100, 100, "closeup");
         part.emoji = a.emoji;
         part.background = animalBackground(n);
         part.param = std::to_string(a.left) + "," + std::to_string(a.top) + "," + std::to_string(a.side);

@@ -1,19 +1,23 @@
 // The 25 animals of "发散思维", by number.
 #include "lessons/games/imagine_tables.h"
 
-
 namespace games {
 
+// clang-format off
 const std::array<const char*, kImagineAnimals + 1> AnimalKeyTable = {
     "",     "b001", "b002", "b003", "b004", "b005", "b006", "b007", "b008", "b009", "b010", "b011", "b012", "b013",
     "b014", "b015", "b016", "b017", "b018", "b019", "b020", "b021", "b022", "b023", "b024", "b025",
 };
+// clang-format on
 
+// clang-format off
 const std::array<const char*, kImagineAnimals + 1> ClueKeyTable = {
     "",     "a001", "a002", "a003", "a004", "a005", "a006", "a007", "a008", "a009", "a010", "a011", "a012", "a013",
     "a014", "a015", "a016", "a017", "a018", "a019", "a020", "a021", "a022", "a023", "a024", "a025",
 };
+// clang-format on
 
+// clang-format off
 const std::array<ImagineAnimal, kImagineAnimals + 1> kImagineAnimalTable = {{
     {"", "", "", 0, 0, 0},
     {"老虎", "🐅", "嗷呜！嗷呜！", 0.30, 0.30, 0.40},       // stripes
@@ -42,6 +46,7 @@ const std::array<ImagineAnimal, kImagineAnimals + 1> kImagineAnimalTable = {{
     {"小狗", "🐕", "汪汪汪！", 0.0, 0.10, 0.40},            // ear and nose
     {"小猫", "🐈", "喵喵喵！", 0.50, 0.10, 0.45},           // tail
 }};
+// clang-format on
 
 int ImagineAnimalIndex(const std::string& text)
 {

@@ -13,16 +13,19 @@ const char* const kNumeralMarker = "szpd_marker";
 namespace {
 
 // Top row: caption and sound per page and slot.
+// clang-format off
 const std::array<std::array<std::array<const char*, 2>, kPairSlots>, 2> kTopNumerals = {{
     {{{"一", "001"}, {"二", "002"}, {"三", "003"}, {"四", "004"}, {"五", "005"}}},
     {{{"六", "006"}, {"七", "007"}, {"八", "008"}, {"九", "009"}, {"十", "010"}}},
 }};
+// clang-format on
 
 // The digits the bottom row of each page deals.
 const std::array<const char*, 2> kPageDigits = {"01234", "56789"};
 
 // Each top slot has one fixed caption pair per page.
-bool fixedPair(const PairMatchTables& t, int, int topSlot, const std::string& topCaption, const std::string& bottomCaption)
+bool fixedPair(const PairMatchTables& t, int, int topSlot, const std::string& topCaption,
+               const std::string& bottomCaption)
 {
     if (topSlot < 0 || topSlot >= kPairSlots)
         return false;

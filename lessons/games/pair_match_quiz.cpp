@@ -67,14 +67,15 @@ PairMatchQuiz::PairMatchQuiz(const PairMatchTables& tables, void (*setupLayout)(
       ui_(buildLayout(this, tables, setupLayout)),
       marker_(ui_.markers),
       marks_(ui_.marks),
-      pages_(this, ui_.next, ui_.previous,
-             frame::PageSettings{tables.pages() - 1, tables.nextPageSound, tables.previousPageSound, tables.stopBefore},
-             [this] { ShowMatchPage(); },
-             [this] {
-                 marks_.Clear();
-                 SelectedTopSlot = 0;
-                 marker_.Show(SelectedTopSlot);
-             })
+      pages_(
+          this, ui_.next, ui_.previous,
+          frame::PageSettings{tables.pages() - 1, tables.nextPageSound, tables.previousPageSound, tables.stopBefore},
+          [this] { ShowMatchPage(); },
+          [this] {
+              marks_.Clear();
+              SelectedTopSlot = 0;
+              marker_.Show(SelectedTopSlot);
+          })
 {
     for (int k = 0; k < kPairSlots; ++k) {
         frame::OnClick(ui_.top.buttons[static_cast<size_t>(k)], [this, k] { TopClick(k); });
@@ -163,7 +164,8 @@ void PairMatchQuiz::CheckMatch()
                                          captionOf(ui_.top.captions[static_cast<size_t>(SelectedTopSlot)]),
                                          captionOf(ui_.bottom.captions[k]));
         marks_.Mark(ClickedBottomSlot, right);
-        const MatchItem& clicked = tables_.bottom[static_cast<size_t>(pages_.PageIndex)][static_cast<size_t>(positions_[k])];
+        const MatchItem& clicked =
+            tables_.bottom[static_cast<size_t>(pages_.PageIndex)][static_cast<size_t>(positions_[k])];
         const FeedbackSounds sounds{tables_.yesSound, tables_.applauseSound, tables_.noSound, tables_.itemSoundFirst,
                                     tables_.itemSoundFirst};
         AnswerFeedback(right, clicked.sound, sounds, [this](const std::string& name) { PlayQuizSound(name); });

@@ -45,11 +45,11 @@ struct PairMatchTables {
     frame::StopRule stopBefore = frame::StopRule::IfCurrent;  // the players' first step
 
     // Widget name prefixes, numbered 1..5 ("btn_a" gives btn_a1..btn_a5).
-    std::string topCaptions = "btn_a";      // where the top captions are written
-    std::string topPictures;                // the top tiles that take the items' pictures (empty: none)
+    std::string topCaptions = "btn_a";  // where the top captions are written
+    std::string topPictures;            // the top tiles that take the items' pictures (empty: none)
     std::string bottomCaptions = "btn_b";
     std::string bottomPictures;
-    std::string markers;                    // the selection markers
+    std::string markers;  // the selection markers
     // Fixed tile pictures loaded at creation: {widget prefix, picture name}.
     std::vector<std::array<std::string, 2>> fixedTiles;
 

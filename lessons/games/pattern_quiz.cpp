@@ -251,7 +251,8 @@ void PatternQuiz::CheckCandidate(int candidate)
             showWrong();
         // Drawn now: the pause between the sounds blocks the window.
         repaint();
-        AnswerFeedback(right, std::string(), FeedbackSounds{}, [this](const std::string& name) { PlayQuizSound(name); });
+        AnswerFeedback(right, std::string(), FeedbackSounds{},
+                       [this](const std::string& name) { PlayQuizSound(name); });
     });
 }
 

@@ -18,9 +18,9 @@ namespace games {
 
 // The steps of "下一组", each given by the screen that has the button.
 struct NextGroupSteps {
-    std::function<void()> stop;   // stops the current sound if one is set; empty: left to `play`
-    std::function<void()> reset;  // takes back the marks of the last answer
-    std::function<void()> build;  // draws and shows a new question
+    std::function<void()> stop;                    // stops the current sound if one is set; empty: left to `play`
+    std::function<void()> reset;                   // takes back the marks of the last answer
+    std::function<void()> build;                   // draws and shows a new question
     std::function<void(const std::string&)> play;  // the screen's player
 };
 
@@ -33,8 +33,8 @@ public:
     // setupLayout builds the member's own layout on the screen.
     PatternQuiz(const PatternMember& member, void (*setupLayout)(QWidget*));
 
-    int GapPosition = 0;                    // ABAB: 0 puts the gap at place 3, 1 at place 4
-    std::array<std::string, 2> AnswerKey;   // picture members: the answer by GapPosition
+    int GapPosition = 0;                                       // ABAB: 0 puts the gap at place 3, 1 at place 4
+    std::array<std::string, 2> AnswerKey;                      // picture members: the answer by GapPosition
     std::array<std::string, kPatternCandidates> CandidateKey;  // picture members: the value on btn_b4..btn_b7
     const PatternMember& Member() const { return member_; }
 
@@ -55,8 +55,8 @@ private:
         std::vector<QWidget*> thumbs;
         std::array<platform::TSpeedButton*, kPatternCandidates> buttons{};
         std::array<platform::TImage*, kPatternCandidates> candidatePictures{};
-        QWidget* arrow = nullptr;     // img_jian
-        QWidget* redHand = nullptr;   // img_jian2
+        QWidget* arrow = nullptr;    // img_jian
+        QWidget* redHand = nullptr;  // img_jian2
         platform::TLabel* instruction = nullptr;
         platform::TSpeedButton* nextGroup = nullptr;
         platform::TSpeedButton* back = nullptr;

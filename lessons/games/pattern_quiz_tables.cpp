@@ -118,6 +118,7 @@ std::vector<PatternMember> build()
 
 // k = 10 .. 1. ABB: A at place 1, B at places 2 and 3; the question's B at
 // place 2 is the answer, the gap is place 3.
+// clang-format off
 const PatternSteps kAbbSteps{{
     {.group = G::Example1, .places = {{{1, 0}}}},
     {.group = G::Example1, .places = {{{2, 3}}}},
@@ -130,9 +131,11 @@ const PatternSteps kAbbSteps{{
     {.group = G::Candidates},
     {.group = G::Nothing},
 }};
+// clang-format on
 
 // ABAB: P at places 1 and 3, Q at 2 and 4. The question reads P Q ? Q
 // (GapPosition 0) or Q P Q ? (GapPosition 1); P is the answer.
+// clang-format off
 const PatternSteps kAbabSteps{{
     {.group = G::Example1, .places = {{{1, 3}, {1, 3}}}},
     {.group = G::Example1, .places = {{{2, 4}, {2, 4}}}},
@@ -145,14 +148,15 @@ const PatternSteps kAbabSteps{{
     {.group = G::Candidates},
     {.group = G::Nothing},
 }};
+// clang-format on
 
 const PatternSteps& StepsOf(PatternRule rule)
 {
     return rule == PatternRule::ABB ? kAbbSteps : kAbabSteps;
 }
 
-const std::array<const char*, kPatternValues + 1> kPictureKeyTable{
-    "", "001", "002", "003", "004", "005", "006", "007", "008", "009", "010"};
+const std::array<const char*, kPatternValues + 1> kPictureKeyTable{"",    "001", "002", "003", "004", "005",
+                                                                   "006", "007", "008", "009", "010"};
 
 const std::array<const char*, kPatternCandidates> kCandidateButtons{"btn_b4", "btn_b5", "btn_b6", "btn_b7"};
 const std::array<const char*, kPatternCandidates> kCandidatePictures{"imgb4", "imgb5", "imgb6", "imgb7"};

@@ -11,7 +11,7 @@
 
 namespace games {
 
-constexpr int kPatternValues = 10;    // a question draws from the values "1".."10"
+constexpr int kPatternValues = 10;     // a question draws from the values "1".."10"
 constexpr int kPatternCandidates = 4;  // btn_b4..btn_b7
 
 enum class PatternRule { ABB, ABAB };
@@ -65,7 +65,7 @@ struct PatternReset {
 struct PatternMember {
     std::string className{};
     PatternRule rule = PatternRule::ABB;
-    bool pictures = false;      // values show as pictures (prefix + key), else as label captions
+    bool pictures = false;        // values show as pictures (prefix + key), else as label captions
     std::string picturePrefix{};  // lower case, as the screen names its pictures
     std::string instruction{};    // Label1's caption, also what "st" says
 
@@ -79,9 +79,9 @@ struct PatternMember {
     bool resetBeforeWrong = false;  // a wrong answer first takes back the last one
     PatternReset reset;
     PatternStart start = PatternStart::BuildThenStart;
-    bool stopBeforeNextGroup = true;        // "下一组" stops the sound itself (else the player's stop does)
-    bool silencesSystemSound = false;       // the stopper also silences the system sound player
-    bool instructionReplaysStart = false;   // a click on Label1 plays "st" again
+    bool stopBeforeNextGroup = true;       // "下一组" stops the sound itself (else the player's stop does)
+    bool silencesSystemSound = false;      // the stopper also silences the system sound player
+    bool instructionReplaysStart = false;  // a click on Label1 plays "st" again
 };
 
 // The six members, in menu order.

@@ -22,14 +22,46 @@ struct Item {
 using Family = std::array<Item, kPatternValues>;
 
 // Each family: ten items that look plainly different side by side.
-const Family kAbbFruit{{{"🍎", "苹果"}, {"🍌", "香蕉"}, {"🍇", "葡萄"}, {"🍉", "西瓜"}, {"🍓", "草莓"},
-                        {"🍊", "橘子"}, {"🍐", "梨"}, {"🍑", "桃子"}, {"🍒", "樱桃"}, {"🍍", "菠萝"}}};
-const Family kAbabFruit{{{"🥝", "猕猴桃"}, {"🍋", "柠檬"}, {"🥭", "芒果"}, {"🍏", "青苹果"}, {"🥥", "椰子"},
-                         {"🍈", "哈密瓜"}, {"🍒", "樱桃"}, {"🍉", "西瓜"}, {"🍇", "葡萄"}, {"🍓", "草莓"}}};
-const Family kAbbAnimals{{{"🐶", "小狗"}, {"🐱", "小猫"}, {"🐰", "小兔"}, {"🐼", "熊猫"}, {"🐯", "老虎"},
-                          {"🐵", "猴子"}, {"🐸", "青蛙"}, {"🐷", "小猪"}, {"🐮", "奶牛"}, {"🐔", "小鸡"}}};
-const Family kAbabAnimals{{{"🐘", "大象"}, {"🦒", "长颈鹿"}, {"🦁", "狮子"}, {"🐻", "熊"}, {"🐨", "考拉"},
-                           {"🦊", "狐狸"}, {"🐧", "企鹅"}, {"🦆", "鸭子"}, {"🐴", "马"}, {"🐑", "绵羊"}}};
+const Family kAbbFruit{{{"🍎", "苹果"},
+                        {"🍌", "香蕉"},
+                        {"🍇", "葡萄"},
+                        {"🍉", "西瓜"},
+                        {"🍓", "草莓"},
+                        {"🍊", "橘子"},
+                        {"🍐", "梨"},
+                        {"🍑", "桃子"},
+                        {"🍒", "樱桃"},
+                        {"🍍", "菠萝"}}};
+const Family kAbabFruit{{{"🥝", "猕猴桃"},
+                         {"🍋", "柠檬"},
+                         {"🥭", "芒果"},
+                         {"🍏", "青苹果"},
+                         {"🥥", "椰子"},
+                         {"🍈", "哈密瓜"},
+                         {"🍒", "樱桃"},
+                         {"🍉", "西瓜"},
+                         {"🍇", "葡萄"},
+                         {"🍓", "草莓"}}};
+const Family kAbbAnimals{{{"🐶", "小狗"},
+                          {"🐱", "小猫"},
+                          {"🐰", "小兔"},
+                          {"🐼", "熊猫"},
+                          {"🐯", "老虎"},
+                          {"🐵", "猴子"},
+                          {"🐸", "青蛙"},
+                          {"🐷", "小猪"},
+                          {"🐮", "奶牛"},
+                          {"🐔", "小鸡"}}};
+const Family kAbabAnimals{{{"🐘", "大象"},
+                           {"🦒", "长颈鹿"},
+                           {"🦁", "狮子"},
+                           {"🐻", "熊"},
+                           {"🐨", "考拉"},
+                           {"🦊", "狐狸"},
+                           {"🐧", "企鹅"},
+                           {"🦆", "鸭子"},
+                           {"🐴", "马"},
+                           {"🐑", "绵羊"}}};
 
 // Card colours by value, so no two pictures of a family share one.
 constexpr std::array<uint32_t, kPatternValues> kCardColours{0xFF9E9E, 0xFFC078, 0xFFE866, 0xB5E86B, 0x7ED9A0,
@@ -49,8 +81,10 @@ std::string spokenRule(std::string text)
 // The family each picture prefix shows.
 const Family* familyOf(const PatternMember& m)
 {
-    static const std::array<std::pair<const char*, const Family*>, 4> families{{
-        {"glabbsgt", &kAbbFruit}, {"glababsgt", &kAbabFruit}, {"glabbdwt", &kAbbAnimals}, {"glababdwt", &kAbabAnimals}}};
+    static const std::array<std::pair<const char*, const Family*>, 4> families{{{"glabbsgt", &kAbbFruit},
+                                                                                {"glababsgt", &kAbabFruit},
+                                                                                {"glabbdwt", &kAbbAnimals},
+                                                                                {"glababdwt", &kAbabAnimals}}};
     for (const auto& [prefix, family] : families)
         if (m.picturePrefix == prefix)
             return family;

@@ -16,11 +16,13 @@ struct PairMatchMember {
     void (*setupLayout)(QWidget* screen);
 };
 
+// clang-format off
 const PairMatchMember kPairMatchMembers[] = {
     {.tables = LetterMatchTables, .setupLayout = [](QWidget* s) { Ui::TFM_ZiMuPeiDui().setupUi(s); }},
     {.tables = NumeralMatchTables, .setupLayout = [](QWidget* s) { Ui::TFM_ShuZiPeiDui().setupUi(s); }},
     {.tables = FindFoodTables, .setupLayout = [](QWidget* s) { Ui::TFM_ZhaoShiWu().setupUi(s); }},
 };
+// clang-format on
 
 }  // namespace
 

@@ -3,10 +3,12 @@
 
 namespace games {
 
+// clang-format off
 const std::array<const char*, 31> RescueKeyTable = {
     "",    "001", "002", "003", "004", "005", "006", "007", "008", "009", "010", "011", "012", "013", "014", "015",
     "016", "017", "018", "019", "020", "021", "022", "023", "024", "025", "026", "027", "028", "029", "030",
 };
+// clang-format on
 
 int RescueAnimalIndex(const std::string& text)
 {
@@ -16,6 +18,7 @@ int RescueAnimalIndex(const std::string& text)
     return 0;
 }
 
+// clang-format off
 const std::array<RescueAnimal, kRescueAnimals + 1> kRescueAnimalTable = {{
     {"", "", ""},
     {"小猫", "🐈", "bars"},
@@ -29,7 +32,9 @@ const std::array<RescueAnimal, kRescueAnimals + 1> kRescueAnimalTable = {{
     {"小企鹅", "🐧", "bars"},
     {"小狐狸", "🦊", "net"},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<RescueKey, 36> kRescueKeys = {{
     {"btn1", "1", "001", "Image3"},  {"btn2", "2", "002", "Image4"},  {"btn3", "3", "003", "Image5"},
     {"btn4", "4", "004", "Image6"},  {"btn5", "5", "005", "Image7"},  {"btn6", "6", "006", "Image8"},
@@ -46,5 +51,6 @@ const std::array<RescueKey, 36> kRescueKeys = {{
     {"btnV", "V", "v", "Image35"},   {"btnB", "B", "b", "Image36"},   {"BtnN", "N", "n", "Image37"},
     {"btnM", "M", "m", "Image38"},
 }};
+// clang-format on
 
 }  // namespace games

@@ -38,11 +38,11 @@ struct RescueKey {
 extern const std::array<RescueKey, 36> kRescueKeys;
 
 // Pictures of the screen.
-inline constexpr const char* kRescueFreedPrefix = "PSWT";        // + key: the animal free
-inline constexpr const char* kRescueKeyFace = "PSWTback";        // a character key
-inline constexpr const char* kRescueBackFace = "PSWTback_H";     // "后退"
-inline constexpr const char* kRescueEnterFace = "PSWTback_enter"; // "确定"
-inline constexpr const char* kRescueStartBubble = "PSWT_START";  // the start button, bearing 开始
-inline constexpr const char* kRescueHand = "PSWT_HAND";          // the small red hand
+inline constexpr const char* kRescueFreedPrefix = "PSWT";          // + key: the animal free
+inline constexpr const char* kRescueKeyFace = "PSWTback";          // a character key
+inline constexpr const char* kRescueBackFace = "PSWTback_H";       // "后退"
+inline constexpr const char* kRescueEnterFace = "PSWTback_enter";  // "确定"
+inline constexpr const char* kRescueStartBubble = "PSWT_START";    // the start button, bearing 开始
+inline constexpr const char* kRescueHand = "PSWT_HAND";            // the small red hand
 
 }  // namespace games

@@ -5,6 +5,7 @@
 
 namespace soundboards {
 
+// clang-format off
 const std::array<BodyPart, 6> kBodyParts = {{
     {.code = 1, .chineseButton = "btn_4", .chinese = "头发", .englishButton = "SpeedButton1", .english = "Hair",
      .picture = "Image5", .marker = "img1", .drawing = "hair"},
@@ -19,5 +20,6 @@ const std::array<BodyPart, 6> kBodyParts = {{
     {.code = 6, .chineseButton = "btn_6", .chinese = "嘴巴", .englishButton = "SpeedButton6", .english = "Mouth",
      .picture = "Image8", .marker = "img6", .drawing = "mouth"},
 }};
+// clang-format on
 
 }  // namespace soundboards

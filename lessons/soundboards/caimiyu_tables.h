@@ -12,8 +12,8 @@ constexpr int kRiddleSlots = 5;
 constexpr int kRiddles = kRiddlePages * kRiddleSlots;
 
 struct Riddle {
-    const char* text;     // shown in lb2 and read aloud, hint included
-    const char* answer;   // the answer word ("b" + N) and the picture's caption
+    const char* text;          // shown in lb2 and read aloud, hint included
+    const char* answer;        // the answer word ("b" + N) and the picture's caption
     const char* emoji = "";    // the answer picture's emoji, or empty for a drawing
     const char* drawing = "";  // the drawing's name where no emoji shows the answer
 };

@@ -6,7 +6,10 @@ namespace soundboards::padboard {
 
 namespace {
 
-std::string LabelName(int i) { return "lb_" + std::to_string(i); }
+std::string LabelName(int i)
+{
+    return "lb_" + std::to_string(i);
+}
 
 std::string KeyPictureName(int digit)
 {

@@ -47,9 +47,9 @@ private:
     void DrawGrid(int grid, const platform::TLabel* label);
 
     const PadMember& pad_;
-    std::array<platform::TSpeedButton*, 10> keys_{};      // [1..9]
-    std::array<platform::TImage*, 10> keyPictures_{};     // [1..9]
-    std::array<platform::TLabel*, 6> labels_{};           // lb_1 .. lb_5 at [1..5]
+    std::array<platform::TSpeedButton*, 10> keys_{};   // [1..9]
+    std::array<platform::TImage*, 10> keyPictures_{};  // [1..9]
+    std::array<platform::TLabel*, 6> labels_{};        // lb_1 .. lb_5 at [1..5]
     // [grid 1..3][cell 1..10]; the tenth cell only in the addition result grid.
     std::array<std::array<platform::TImage*, kTenthCell + 1>, kPadGrids + 1> cells_{};
 };

@@ -5,6 +5,7 @@
 
 namespace soundboards::padboard {
 
+// clang-format off
 const std::array<PadMember, 2> kPadMembers = {{
     {
         .className = "TFM_JianFa",
@@ -25,6 +26,7 @@ const std::array<PadMember, 2> kPadMembers = {{
         .startSay = "加法练习。先按一个数字，再按加号，再按一个数字，最后按等号。",
     },
 }};
+// clang-format on
 
 namespace {
 
@@ -40,14 +42,18 @@ constexpr uint16_t kAllNine = 0x1FF;
 
 // Patterns of 1..9, [0] unused. The first operand's grid draws 4 as a
 // square of its own; the other two grids share their table.
+// clang-format off
 constexpr std::array<uint16_t, 10> kFirstGrid = {
     0, cells({5}), cells({4, 6}), cells({4, 5, 6}), cells({4, 6, 7, 9}), cells({2, 4, 6, 7, 9}),
     cells({4, 5, 6, 7, 8, 9}), cells({2, 4, 5, 6, 7, 8, 9}), kAllNine & ~cells({5}), kAllNine,
 };
+// clang-format on
+// clang-format off
 constexpr std::array<uint16_t, 10> kOtherGrids = {
     0, cells({5}), cells({4, 6}), cells({4, 5, 6}), cells({5, 7, 8, 9}), cells({2, 4, 6, 7, 9}),
     cells({4, 5, 6, 7, 8, 9}), cells({2, 4, 5, 6, 7, 8, 9}), kAllNine & ~cells({5}), kAllNine,
 };
+// clang-format on
 
 }  // namespace
 

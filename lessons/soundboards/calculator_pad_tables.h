@@ -18,11 +18,11 @@ enum class PadOperation { Subtract, Add };
 struct PadMember {
     const char* className;
     PadOperation operation;
-    const char* operatorSound;     // played by the operator key: "jian" / "jia"
-    const char* operatorSay;       // what it says
-    int resultSounds;              // entries of ResultSoundTable: "000" up to resultSounds - 1
-    bool tenthResultCell;          // the result grid has img_3a10, for the result 10
-    const char* startSay;          // what the start sound says
+    const char* operatorSound;  // played by the operator key: "jian" / "jia"
+    const char* operatorSay;    // what it says
+    int resultSounds;           // entries of ResultSoundTable: "000" up to resultSounds - 1
+    bool tenthResultCell;       // the result grid has img_3a10, for the result 10
+    const char* startSay;       // what the start sound says
 };
 
 inline constexpr int kPadGrids = 3;

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int kLinePixels = 21;    // the reading box's "隶书" size
+constexpr int kLinePixels = 21;  // the reading box's "隶书" size
 constexpr int kSmallestPixels = 11;
-constexpr int kBoxMargin = 2;      // the text's distance from the box's edges
+constexpr int kBoxMargin = 2;  // the text's distance from the box's edges
 
 // The reading box: lines centred, green also while disabled (it takes no
 // input, yet must not look greyed), white behind them.

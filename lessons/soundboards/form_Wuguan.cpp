@@ -11,9 +11,11 @@ TFM_WuGuan::TFM_WuGuan() : LessonScreen(frame::ScreenSettings("TFM_WuGuan", true
     Ui::BodyPartsLayout().setupUi(this);
     for (const soundboards::BodyPart& part : soundboards::kBodyParts) {
         const int code = part.code;
-        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.chineseButton), [this, code] { ChineseClick(code); });
+        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.chineseButton),
+                       [this, code] { ChineseClick(code); });
         frame::OnClick(LayoutWidget<platform::TImage>(this, part.picture), [this, code] { ChineseClick(code); });
-        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.englishButton), [this, code] { EnglishClick(code); });
+        frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, part.englishButton),
+                       [this, code] { EnglishClick(code); });
         markers_.at(static_cast<size_t>(code - 1)) = LayoutWidget<QWidget>(this, part.marker);
     }
     frame::OnClick(LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });

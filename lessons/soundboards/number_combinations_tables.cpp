@@ -3,6 +3,7 @@
 
 namespace soundboards::padboard {
 
+// clang-format off
 const std::array<BoardMember, 10> kBoardMembers = {{
     {.className = "TFM_ChaiFengYi", .n = 1, .folder = "zuheyi\\", .groupRows = {2, 0, 0}, .buttonSide = 85,
      .ascendingKey = "btn_PaiZhenXu", .descendingKey = "btn_PaiDaoxu", .ascendingSound = "zx", .descendingSound = "dx",
@@ -49,6 +50,7 @@ const std::array<BoardMember, 10> kBoardMembers = {{
                  "Image18", "Image21", "Image19", "Image22"},
      .maximiseOnShow = true},
 }};
+// clang-format on
 
 std::string LeftButtonName(const BoardMember&, int row)
 {

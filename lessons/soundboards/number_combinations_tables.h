@@ -24,12 +24,12 @@ struct BoardMember {
     int buttonSide;                         // number buttons are squares of this many pixels
     const char* ascendingKey;               // order keys' widget names
     const char* descendingKey;
-    const char* ascendingSound;             // AscendingSound / DescendingSound
+    const char* ascendingSound;  // AscendingSound / DescendingSound
     const char* descendingSound;
     std::array<const char*, kMaxCells> markers;  // marker widget of cell 0 .. 2N + 1
-    bool stopsSoundOnClose = false;         // FormClose silences the screen (N = 6)
-    bool markerAtCreation = true;           // FormCreate shows the marker of cell 0 (not N = 8)
-    bool maximiseOnShow = false;            // FormShow maximises (N = 10)
+    bool stopsSoundOnClose = false;              // FormClose silences the screen (N = 6)
+    bool markerAtCreation = true;                // FormCreate shows the marker of cell 0 (not N = 8)
+    bool maximiseOnShow = false;                 // FormShow maximises (N = 10)
 
     int rows() const { return n + 1; }
     int cells() const { return 2 * (n + 1); }

@@ -51,15 +51,16 @@ NumberGridLesson::NumberGridLesson(const NumberGridMember& member) : LessonScree
     for (int cell = 0; cell < cells(); ++cell) {
         const std::string row(1, static_cast<char>('a' + cell / member_.columns));
         const std::string number = std::to_string(cell + 1);
-        buttons_.at(static_cast<size_t>(cell)) =
-            frame::LayoutWidget<platform::TSpeedButton>(this, "btn_" + row + std::to_string(cell % member_.columns + 1));
+        buttons_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TSpeedButton>(
+            this, "btn_" + row + std::to_string(cell % member_.columns + 1));
         tiles_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "Image" + number);
         markers_.at(static_cast<size_t>(cell)) = frame::LayoutWidget<platform::TImage>(this, "imgb" + number);
         frame::OnClick(buttons_[static_cast<size_t>(cell)], [this, cell] { GridClick(cell); });
     }
     frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { ArrangementClick(0); });
     frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_LastPage"), [this] { ArrangementClick(1); });
-    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"),
+                   [this] { btn_backlasmenuClick(); });
 }
 
 void NumberGridLesson::FormCreate()

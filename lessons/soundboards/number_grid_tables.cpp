@@ -4,13 +4,16 @@
 
 namespace soundboards {
 
+// clang-format off
 const std::array<const char*, 21> kGridSoundTable = {
     "",    "001", "002", "003", "004", "005", "006", "007", "008", "009", "010",
     "011", "012", "013", "014", "015", "016", "017", "018", "019", "020",
 };
+// clang-format on
 
 namespace {
 
+// clang-format off
 constexpr NumberGridMember kMembers[] = {
     {.className = "TFM_VoiceOfShuYiBai",
      .kind = NumberGridKind::Digits,
@@ -49,6 +52,7 @@ constexpr NumberGridMember kMembers[] = {
      .english = true,
      .start = "英文数字。点一点英文单词，听听一到二十用英语怎么说。"},
 };
+// clang-format on
 
 }  // namespace
 

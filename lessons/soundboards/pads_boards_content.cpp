@@ -23,7 +23,7 @@ constexpr std::array<const char*, 11> kSpokenNumbers = {"零", "一", "二", "�
                                                         "六", "七", "八", "九", "十"};
 
 constexpr uint32_t kBarColour = platform::kMoneyGreen;  // around the key faces
-constexpr uint32_t kMarkerBehind = 0xC4EBD2;  // near the lesson area behind a marker, drawn transparent
+constexpr uint32_t kMarkerBehind = 0xC4EBD2;            // near the lesson area behind a marker, drawn transparent
 
 void addKey(Manifest& m, const std::string& name, const std::string& sign, uint32_t colour)
 {
@@ -82,9 +82,9 @@ void addBoardPictures(Manifest& m)
 void addBoard(Manifest& m, const padboard::BoardMember& board)
 {
     m.screens.push_back(board.className);
-    m.sound(board.folder, "st", std::string("数字组合") + kSpokenNumbers[static_cast<size_t>(board.n)] +
-                                    "。点一点数字，听一听，" + kSpokenNumbers[static_cast<size_t>(board.n)] +
-                                    "可以分成哪两个数。");
+    m.sound(board.folder, "st",
+            std::string("数字组合") + kSpokenNumbers[static_cast<size_t>(board.n)] + "。点一点数字，听一听，" +
+                kSpokenNumbers[static_cast<size_t>(board.n)] + "可以分成哪两个数。");
     for (int i = 0; i <= board.n; ++i)
         m.sound(board.folder, ThreeDigits(i), kSpokenNumbers[static_cast<size_t>(i)]);
     m.sound(board.folder, board.ascendingSound, "正序");

@@ -12,12 +12,14 @@ namespace soundboards {
 namespace {
 
 // espeak-ng's embedded speed command: recitations go slower than speech.
-constexpr const char* kRecitingPace = "\x01" "130S";
+constexpr const char* kRecitingPace = "\x01"
+                                      "130S";
 
 // Words espeak-ng reads with the wrong one of a character's readings, or
 // says with a syllable twice (its two-character words 琵琶, 鸳鸯, 烽火, 潦倒,
 // 凛凛, 谜语), and a spelling it reads right: what is heard changes, never
 // what is shown.
+// clang-format off
 // clang-format off
 const std::pair<const char*, const char*> kSpokenAs[] = {
     // In the poems (háng, huán, shào, cuī, yìng, zhāo, chóng, mò, chán, jì,
@@ -42,6 +44,7 @@ const std::pair<const char*, const char*> kSpokenAs[] = {
     {"背着", "杯着"}, {"率兵", "帅兵"}, {"兵和将", "兵和酱"}, {"知了", "知瞭"}, {"凛凛", "檩檩"},
     {"结的果实", "接的果实"}, {"谜语", "谜雨"},
 };
+// clang-format on
 // clang-format on
 
 // Replaces every occurrence of `from` in text.

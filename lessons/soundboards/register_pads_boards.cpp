@@ -41,6 +41,7 @@ struct Layout {
     Setup setup;
 };
 
+// clang-format off
 constexpr Layout kLayouts[] = {
     {"TFM_JianFa", SetupLayout<Ui::TFM_JianFa>},
     {"TFM_JiaFa", SetupLayout<Ui::TFM_JiaFa>},
@@ -55,6 +56,7 @@ constexpr Layout kLayouts[] = {
     {"TFM_ChaiFengJiu", SetupLayout<Ui::TFM_ChaiFengJiu>},
     {"TFM_ChaiFeng", SetupLayout<Ui::TFM_ChaiFeng>},
 };
+// clang-format on
 
 Setup LayoutOf(std::string_view className)
 {
@@ -70,8 +72,9 @@ void RegisterPadAndBoardLessons()
 {
     for (const padboard::PadMember& pad : padboard::kPadMembers) {
         const Setup setup = LayoutOf(pad.className);
-        frame::RegisterLesson(pad.className,
-                              [&pad, setup] { return static_cast<frame::LessonScreen*>(new CalculatorPadLesson(pad, setup)); });
+        frame::RegisterLesson(pad.className, [&pad, setup] {
+            return static_cast<frame::LessonScreen*>(new CalculatorPadLesson(pad, setup));
+        });
     }
     for (const padboard::BoardMember& board : padboard::kBoardMembers) {
         const Setup setup = LayoutOf(board.className);

@@ -10,7 +10,6 @@
 
 #include <QMouseEvent>
 
-
 namespace soundboards {
 
 namespace {
@@ -25,10 +24,18 @@ void setUp(QWidget* screen)
 void setUpLayout(QWidget* screen, GridLayout layout)
 {
     switch (layout) {
-    case GridLayout::PinyinInitials: setUp<Ui::PinyinInitialsLayout>(screen); break;
-    case GridLayout::PinyinFinals: setUp<Ui::PinyinFinalsLayout>(screen); break;
-    case GridLayout::Alphabet: setUp<Ui::AlphabetLayout>(screen); break;
-    case GridLayout::NumeralForms: setUp<Ui::NumeralFormsLayout>(screen); break;
+    case GridLayout::PinyinInitials:
+        setUp<Ui::PinyinInitialsLayout>(screen);
+        break;
+    case GridLayout::PinyinFinals:
+        setUp<Ui::PinyinFinalsLayout>(screen);
+        break;
+    case GridLayout::Alphabet:
+        setUp<Ui::AlphabetLayout>(screen);
+        break;
+    case GridLayout::NumeralForms:
+        setUp<Ui::NumeralFormsLayout>(screen);
+        break;
     }
 }
 
@@ -45,13 +52,15 @@ SoundGridLesson::SoundGridLesson(const SoundGridMember& member) : LessonScreen(s
 {
     setUpLayout(this, member_.layout);
     for (const GridButton& button : member_.buttons)
-        frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, button.widget), [this, &button] { ButtonClick(button); });
+        frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, button.widget),
+                       [this, &button] { ButtonClick(button); });
     for (const GridLabel& label : member_.labels) {
         auto* l = frame::LayoutWidget<platform::TLabel>(this, label.widget);
         l->installEventFilter(this);
         labelButtons_.emplace_back(l, frame::LayoutWidget<platform::TSpeedButton>(this, label.button));
     }
-    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"),
+                   [this] { btn_backlasmenuClick(); });
 }
 
 void SoundGridLesson::FormCreate()
@@ -72,7 +81,8 @@ void SoundGridLesson::SetCaptions()
 {
     for (const GridButton& button : member_.buttons)
         if (button.caption)
-            frame::LayoutWidget<platform::TSpeedButton>(this, button.widget)->setText(QString::fromUtf8(button.caption));
+            frame::LayoutWidget<platform::TSpeedButton>(this, button.widget)
+                ->setText(QString::fromUtf8(button.caption));
 }
 
 void SoundGridLesson::ButtonClick(const GridButton& button)
@@ -93,8 +103,10 @@ void SoundGridLesson::ShowLowercaseLabel(const GridButton& button)
 std::string SoundGridLesson::SoundOf(const GridButton& button) const
 {
     switch (member_.sound) {
-    case GridSound::PerButton: return button.sound;
-    case GridSound::LetterTable: return kLetterSoundTable.at(static_cast<size_t>(ItemIndex));
+    case GridSound::PerButton:
+        return button.sound;
+    case GridSound::LetterTable:
+        return kLetterSoundTable.at(static_cast<size_t>(ItemIndex));
     case GridSound::NumeralTable:
         return kNumeralSoundTable.at(static_cast<size_t>(ItemIndex)).at(static_cast<size_t>(PageIndex));
     }

@@ -61,9 +61,15 @@ void addGridSounds(Manifest& m)
         for (const GridButton& button : member.buttons) {
             std::string name;
             switch (member.sound) {
-            case GridSound::PerButton: name = button.sound; break;
-            case GridSound::LetterTable: name = kLetterSoundTable.at(static_cast<size_t>(button.index)); break;
-            case GridSound::NumeralTable: name = kNumeralSoundTable.at(static_cast<size_t>(button.index))[0]; break;
+            case GridSound::PerButton:
+                name = button.sound;
+                break;
+            case GridSound::LetterTable:
+                name = kLetterSoundTable.at(static_cast<size_t>(button.index));
+                break;
+            case GridSound::NumeralTable:
+                name = kNumeralSoundTable.at(static_cast<size_t>(button.index))[0];
+                break;
             }
             if (seen.insert(name).second)
                 m.sound(folder, name, button.say, member.english ? Voice::English : Voice::Chinese);
@@ -80,16 +86,16 @@ void addBodyParts(Manifest& m)
         m.sound(folder, SoundNumber(part.code), part.chinese);
         m.sound(folder, "b" + SoundNumber(part.code), part.english, Voice::English);
         const bool left = part.code <= 3;
-        m.picture("WUGUANT" + SoundNumber(part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param = part.drawing;
+        m.picture("WUGUANT" + SoundNumber(part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param =
+            part.drawing;
     }
     m.picture("WUGUAN_BACKGROUND", 784, 455, "background").colour = 0x7FB8D8;
     m.picture("WUGUAN_FACE", 350, 371, "sg_face");
     m.picture("WUGUAN_MARKER", 30, 30, "sg_marker").colour = 0xE53935;
 }
 
-const char* const kChineseNumbers[] = {"一",   "二",   "三",   "四",   "五",   "六",   "七",
-                                       "八",   "九",   "十",   "十一", "十二", "十三", "十四",
-                                       "十五", "十六", "十七", "十八", "十九", "二十"};
+const char* const kChineseNumbers[] = {"一",   "二",   "三",   "四",   "五",   "六",   "七",   "八",   "九",   "十",
+                                       "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十"};
 
 void addNumberGrids(Manifest& m)
 {

@@ -11,6 +11,7 @@ namespace soundboards {
 namespace {
 
 // Initials in the kindergarten reading (b as bō, ...), by button.
+// clang-format off
 constexpr GridButton kInitials[] = {
     {"btn_b", "b", 1, "001", "波"},   {"btn_p", "p", 2, "002", "坡"},    {"btn_m", "m", 3, "003", "摸"},
     {"btn_f", "f", 4, "004", "fo2"},  {"btn_d", "d", 5, "005", "德"},    {"btn_t", "t", 6, "006", "特"},
@@ -21,9 +22,11 @@ constexpr GridButton kInitials[] = {
     {"btn_z", "z", 19, "019", "资"},  {"btn_c", "c", 20, "020", "ci1"},  {"btn_s", "s", 21, "021", "思"},
     {"btn_y", "y", 22, "022", "衣"},  {"btn_w", "w", 23, "023", "乌"},
 };
+// clang-format on
 
 // Finals as first-tone syllables; the buttons keep the initials' names. The
 // two with ü show one blank, their labels carry the letters.
+// clang-format off
 constexpr GridButton kFinals[] = {
     {"btn_b", "a", 1, "001", "阿"},    {"btn_p", "o", 2, "002", "喔"},    {"btn_m", "e", 3, "003", "婀"},
     {"btn_f", "i", 4, "004", "衣"},    {"btn_d", "u", 5, "005", "乌"},    {"btn_t", " ", 6, "006", "迂"},
@@ -34,9 +37,11 @@ constexpr GridButton kFinals[] = {
     {"btn_z", "un", 19, "019", "温"},  {"btn_c", "ang", 20, "020", "肮"}, {"btn_s", "eng", 21, "021", "eng1"},
     {"btn_y", "ing", 22, "022", "英"}, {"btn_w", "ong", 23, "023", "ong1"},
 };
+// clang-format on
 constexpr GridLabel kFinalLabels[] = {{"lb_u1", "btn_t", true}, {"lb_u2", "btn_x", true}};
 
 // Letters by index; the captions stay as the layout stores them.
+// clang-format off
 constexpr GridButton kLetters[] = {
     {"btn_a", nullptr, 0, nullptr, "A"},  {"btn_b", nullptr, 1, nullptr, "B"},  {"btn_c", nullptr, 2, nullptr, "C"},
     {"btn_d", nullptr, 3, nullptr, "D"},  {"btn_e", nullptr, 4, nullptr, "E"},  {"btn_f", nullptr, 5, nullptr, "F"},
@@ -48,7 +53,9 @@ constexpr GridButton kLetters[] = {
     {"btn_V", nullptr, 21, nullptr, "V"}, {"btn_w", nullptr, 22, nullptr, "W"}, {"btn_x", nullptr, 23, nullptr, "X"},
     {"btn_y", nullptr, 24, nullptr, "Y"}, {"btn_z", nullptr, 25, nullptr, "Z"},
 };
+// clang-format on
 // Each letter's lowercase label, revealed by its button.
+// clang-format off
 constexpr GridLabel kLowercaseLabels[] = {
     {"lb_a", "btn_a", false}, {"lb_b", "btn_b", false}, {"lb_c", "btn_c", false}, {"lb_d", "btn_d", false},
     {"lb_e", "btn_e", false}, {"lb_f", "btn_f", false}, {"lb_g", "btn_g", false}, {"lb_h", "btn_h", false},
@@ -58,8 +65,10 @@ constexpr GridLabel kLowercaseLabels[] = {
     {"lb_u", "btn_u", false}, {"lb_v", "btn_V", false}, {"lb_w", "btn_w", false}, {"lb_x", "btn_x", false},
     {"lb_y", "btn_y", false}, {"lb_z", "btn_z", false},
 };
+// clang-format on
 
 // Both forms of a number share its index and so its sound.
+// clang-format off
 constexpr GridButton kNumerals[] = {
     {"btn_1", nullptr, 0, nullptr, "一"},  {"btn_2", nullptr, 1, nullptr, "二"},  {"btn_3", nullptr, 2, nullptr, "三"},
     {"btn_4", nullptr, 3, nullptr, "四"},  {"btn_5", nullptr, 4, nullptr, "五"},  {"btn_6", nullptr, 5, nullptr, "六"},
@@ -69,7 +78,9 @@ constexpr GridButton kNumerals[] = {
     {"btn_b6", nullptr, 5, nullptr, "六"}, {"btn_b7", nullptr, 6, nullptr, "七"}, {"btn_b8", nullptr, 7, nullptr, "八"},
     {"btn_b9", nullptr, 8, nullptr, "九"}, {"btn_b10", nullptr, 9, nullptr, "十"},
 };
+// clang-format on
 
+// clang-format off
 constexpr SoundGridMember kMembers[] = {
     {.className = "TFM_VoiceOfHanYuPinYinSM", .layout = GridLayout::PinyinInitials, .sound = GridSound::PerButton,
      .maximiseOnShow = false, .outerWidth = 800, .buttons = kInitials, .labels = {}, .english = false,
@@ -84,17 +95,22 @@ constexpr SoundGridMember kMembers[] = {
      .maximiseOnShow = true, .outerWidth = 800, .buttons = kNumerals, .labels = {}, .english = false,
      .start = "大小写数字。上面是小写数字，下面是大写数字，点一点，读一读。"},
 };
+// clang-format on
 
 }  // namespace
 
+// clang-format off
 const std::array<const char*, 26> kLetterSoundTable = {
     "001", "002", "003", "004", "005", "006", "007", "008", "009", "010", "011", "012", "013",
     "014", "015", "016", "017", "018", "019", "020", "021", "022", "023", "024", "025", "026",
 };
+// clang-format on
 
+// clang-format off
 const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
     {"001"}, {"002"}, {"003"}, {"004"}, {"005"}, {"006"}, {"007"}, {"008"}, {"009"}, {"010"},
 }};
+// clang-format on
 
 std::string SoundNumber(int n)
 {

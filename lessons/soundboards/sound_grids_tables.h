@@ -20,9 +20,9 @@ enum class GridLayout { PinyinInitials, PinyinFinals, Alphabet, NumeralForms };
 
 // How a grid's buttons get their sounds.
 enum class GridSound {
-    PerButton,      // each button plays its own name (the pinyin screens)
-    LetterTable,    // LetterSoundTable[letter index]
-    NumeralTable,   // NumeralSoundTable[number index][page index]
+    PerButton,     // each button plays its own name (the pinyin screens)
+    LetterTable,   // LetterSoundTable[letter index]
+    NumeralTable,  // NumeralSoundTable[number index][page index]
 };
 
 struct GridButton {
@@ -48,8 +48,8 @@ struct SoundGridMember {
     int outerWidth;
     std::span<const GridButton> buttons;
     std::span<const GridLabel> labels;
-    bool english;         // the buttons are spoken in English
-    const char* start;    // what its start sound says
+    bool english;       // the buttons are spoken in English
+    const char* start;  // what its start sound says
 };
 
 // The four members, in menu order.
@@ -63,14 +63,14 @@ extern const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable;
 // ---- Body parts -------------------------------------------------------------
 
 struct BodyPart {
-    int code;                  // 1..6
+    int code;  // 1..6
     const char* chineseButton;
     const char* chinese;
     const char* englishButton;
     const char* english;
-    const char* picture;       // the part's clickable picture
-    const char* marker;        // its marker on the face
-    const char* drawing;       // recipe parameter of the part's picture
+    const char* picture;  // the part's clickable picture
+    const char* marker;   // its marker on the face
+    const char* drawing;  // recipe parameter of the part's picture
 };
 
 // By code, 1 first.
@@ -79,8 +79,8 @@ extern const std::array<BodyPart, 6> kBodyParts;
 // ---- Number grids -------------------------------------------------------------
 
 enum class NumberGridKind {
-    Digits,   // the sound is parsed from the caption
-    Words,    // the sound is looked up by cell in the arrangement's table
+    Digits,  // the sound is parsed from the caption
+    Words,   // the sound is looked up by cell in the arrangement's table
 };
 
 struct NumberGridMember {
@@ -93,7 +93,7 @@ struct NumberGridMember {
     std::array<std::array<const char*, 20>, 2> captions;
     // [arrangement][cell]; used by Words only.
     std::array<std::array<const char*, 20>, 2> cellSounds;
-    std::array<const char*, 2> tilePicture;    // by arrangement, as the screen names it
+    std::array<const char*, 2> tilePicture;  // by arrangement, as the screen names it
     std::array<const char*, 2> markerPicture;
     bool english;
     const char* start;

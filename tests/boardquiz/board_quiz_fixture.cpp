@@ -11,6 +11,7 @@ using namespace testing_support;
 
 namespace boardquiz_testing {
 
+// clang-format off
 const Lesson kColour{
     "TFM_ZhaoYanSe", "zhaoyanse/", "a%03d", "002", "001", "zhaoyst", "zhaoystf", true,
     {{{1, 2, 3}, {4, 5, 6}, {13, 14, 15}, {7, 8, 9}, {16, 17, 18},
@@ -18,13 +19,16 @@ const Lesson kColour{
     {"btn_ZhaoLvSe", "btn_ZhaoHongSe", "btn_ZhaoHeiSe", "btn_ZhaoHuangSe", "btn_ZhaoLanse", "btn_ZhaoHuiSe",
      "btn_zhaoganlanse", "btn_ZhaoBaiSe", "btn_ZhaoZiSe", "btn_ZhaoZangqingse"},
 };
+// clang-format on
 
+// clang-format off
 const Lesson kShape{
     "TFM_ZhaoXingZhuang", "zhaoxz/", "%03d", "a002", "a001", "zhaoxzt", "zhaoxztf", false,
     {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {16, 17, 18},
       {25, 26, 27}, {28, 29, 30}, {19, 20, 21}, {22, 23, 24}, {13, 14, 15}}},
     kColour.buttons,
 };
+// clang-format on
 
 std::array<int, 31> ExpectedDeal(uint32_t seed)
 {
@@ -41,9 +45,18 @@ std::array<int, 31> ExpectedDeal(uint32_t seed)
     return board;
 }
 
-QColor TileColour(int tile) { return QColor(tile * 8, 255 - tile * 8, 77); }
-QColor SilhouetteColour(int task) { return QColor(128, 128, 10 + task * 20); }
-QColor ColouredColour(int task) { return QColor(230, 10 + task * 20, 5); }
+QColor TileColour(int tile)
+{
+    return QColor(tile * 8, 255 - tile * 8, 77);
+}
+QColor SilhouetteColour(int task)
+{
+    return QColor(128, 128, 10 + task * 20);
+}
+QColor ColouredColour(int task)
+{
+    return QColor(230, 10 + task * 20, 5);
+}
 
 namespace {
 std::string threeDigits(const char* prefix, int n)

@@ -18,13 +18,13 @@ namespace boardquiz_testing {
 
 struct Lesson {
     const char* className;
-    const char* folder;          // media folder as a relative path
-    const char* promptFormat;    // printf format of the prompt of task k (k + 1)
+    const char* folder;        // media folder as a relative path
+    const char* promptFormat;  // printf format of the prompt of task k (k + 1)
     const char* right;
     const char* complete;
     const char* tilePrefix;
     const char* markerPrefix;
-    bool ticks;                  // found marks are the labels lb1..lb3
+    bool ticks;                                // found marks are the labels lb1..lb3
     std::array<std::array<int, 3>, 10> tiles;  // the tiles each task accepts
     std::array<const char*, 10> buttons;
 };

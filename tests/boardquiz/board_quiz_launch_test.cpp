@@ -50,8 +50,7 @@ TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
             ASSERT_TRUE(cell->hasPicture()) << visit.className << " slot " << s;
             const int tile = std::stoi(quiz.SlotTile[static_cast<size_t>(s)]);
             const uint32_t colour = table.tasks[static_cast<size_t>(boardquiz::TaskOfTile(table, tile))].colour;
-            EXPECT_EQ(ShownAt(cell, {40, 40}), QColor(QRgb(colour)).rgb())
-                << visit.className << " tile " << tile;
+            EXPECT_EQ(ShownAt(cell, {40, 40}), QColor(QRgb(colour)).rgb()) << visit.className << " tile " << tile;
             EXPECT_EQ(cell->picture().size(), QSize(table.tileSize, table.tileSize));
         }
         for (int k = 0; k < boardquiz::kTasks; ++k) {
@@ -65,7 +64,8 @@ TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
             const QColor shown(ShownAt(task, {45, 40}));
             // The swatches are JPEG: near the colour, not exact.
             EXPECT_LE(std::abs(shown.red() - colour.red()) + std::abs(shown.green() - colour.green()) +
-                          std::abs(shown.blue() - colour.blue()), 12)
+                          std::abs(shown.blue() - colour.blue()),
+                      12)
                 << visit.className << " task " << k;
             if (table.marks == boardquiz::FoundMarks::Pictures) {
                 const platform::Picture grey = platform::loadPictureResource(boardquiz::SilhouettePicture(table, k));
@@ -82,6 +82,5 @@ TEST(BoardQuizRender, BoardsShowTheirTilesInTheirColours)
         SaveShot(screen.get(), std::string("boardquiz_") + visit.className + "_found");
     }
 }
-
 
 }  // namespace

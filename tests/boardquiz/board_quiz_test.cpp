@@ -99,7 +99,8 @@ TEST_P(BoardQuizTest, EachTaskAcceptsExactlyItsThreeTilesOnAnySlot)
                     expected = Steps({expected, Play(sound, next)});
                     sound = next;
                 }
-                const std::string lit = std::string(static_cast<size_t>(found), 'x') + std::string(static_cast<size_t>(3 - found), 'o');
+                const std::string lit =
+                    std::string(static_cast<size_t>(found), 'x') + std::string(static_cast<size_t>(3 - found), 'o');
                 EXPECT_EQ(f.Marks(), lit) << "task " << k << " slot " << s;
             }
             EXPECT_EQ(found, 3) << "task " << k;
@@ -227,7 +228,8 @@ TEST_P(BoardQuizTest, FailedFirstDealLeavesEmptySlotsThatNoTaskAccepts)
     EXPECT_EQ(f.rec.log, PlaySteps(f.Folder(), "st"));
     for (int s = 1; s <= 30; ++s) {
         EXPECT_EQ(f.TileShownAt(s), s < 12 ? deal[static_cast<size_t>(s)] : 0) << "slot " << s;
-        EXPECT_EQ(f.Quiz().SlotTile[static_cast<size_t>(s)], s < 12 ? std::to_string(deal[static_cast<size_t>(s)]) : "");
+        EXPECT_EQ(f.Quiz().SlotTile[static_cast<size_t>(s)],
+                  s < 12 ? std::to_string(deal[static_cast<size_t>(s)]) : "");
     }
     f.rec.clear();
     for (int s = 12; s <= 30; ++s)
@@ -236,8 +238,8 @@ TEST_P(BoardQuizTest, FailedFirstDealLeavesEmptySlotsThatNoTaskAccepts)
     EXPECT_EQ(f.Marks(), "ooo");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lessons, BoardQuizTest, ::testing::Values(&boardquiz_testing::kColour, &boardquiz_testing::kShape),
-                         LessonName);
+INSTANTIATE_TEST_SUITE_P(Lessons, BoardQuizTest,
+                         ::testing::Values(&boardquiz_testing::kColour, &boardquiz_testing::kShape), LessonName);
 
 // Find the colour: captions of the task buttons, and ticks that go grey
 // again only with the next task.
@@ -245,10 +247,12 @@ TEST(ZhaoYanSe, TaskCaptionsAndTicks)
 {
     QuizFixture f(boardquiz_testing::kColour);
     f.Open();
-    const char* captions[] = {"找绿色", "找红色", "找黑色", "找黄色", "找蓝色", "找灰色", "找橄榄色", "找白色", "找紫色", "找藏青色"};
+    const char* captions[] = {"找绿色", "找红色",   "找黑色", "找黄色", "找蓝色",
+                              "找灰色", "找橄榄色", "找白色", "找紫色", "找藏青色"};
     for (int k = 0; k < 10; ++k) {
         EXPECT_EQ(TextOf(f.Screen(), boardquiz_testing::kColour.buttons[static_cast<size_t>(k)]), captions[k]);
-        auto* button = FindAs<platform::TSpeedButton>(f.Screen(), boardquiz_testing::kColour.buttons[static_cast<size_t>(k)]);
+        auto* button =
+            FindAs<platform::TSpeedButton>(f.Screen(), boardquiz_testing::kColour.buttons[static_cast<size_t>(k)]);
         EXPECT_EQ(button->textColor(), k == 2 ? QColor(Qt::white) : QColor(Qt::black)) << captions[k];
     }
     for (const char* tick : {"lb1", "lb2", "lb3"})

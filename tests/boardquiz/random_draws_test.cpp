@@ -10,7 +10,6 @@
 
 namespace {
 
-
 TEST(NumberPool, HoldsOneToNAscendingWithoutLeadingZeros)
 {
     const platform::TStrings pool = frame::NumberPool(12);
@@ -33,7 +32,8 @@ TEST(DrawWithoutReplacement, FollowsTheGeneratorWithShrinkingBounds)
             const int r = lcg.below(bound);
             const int expected = expectedPool[static_cast<size_t>(r)];
             expectedPool.erase(expectedPool.begin() + r);
-            EXPECT_EQ(frame::DrawWithoutReplacement(pool), std::to_string(expected)) << "seed " << seed << " bound " << bound;
+            EXPECT_EQ(frame::DrawWithoutReplacement(pool), std::to_string(expected))
+                << "seed " << seed << " bound " << bound;
         }
         EXPECT_EQ(pool.GetCount(), 0);
         // The last draw, bound 1, still advanced the generator.

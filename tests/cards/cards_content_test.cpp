@@ -32,9 +32,10 @@ std::vector<std::string> grid(const char* upper, const char* lower, int perRow)
 
 const std::vector<std::string> kButtons = grid("btn_a", "btn_b", 5);
 const std::vector<std::string> kPictures = grid("img", "imgb", 5);
-const std::vector<std::string> kOddShapes = {"img_1", "img_2", "img_3", "img_4", "img_5",
+const std::vector<std::string> kOddShapes = {"img_1", "img_2",  "img_3", "img_4",  "img_5",
                                              "img_6", "Image1", "img_8", "Image2", "Image3"};
 
+// clang-format off
 const Lesson kLessons[] = {
     {"TFM_SeeColor", 1, kOddShapes, {"Image4"}},
     {"TFM_SeeShape", 1, kOddShapes, kOddShapes},
@@ -53,6 +54,7 @@ const Lesson kLessons[] = {
     {"TFM_SeeFruit_YW", 3, kButtons, kPictures},
     {"TFM_SeeLandAnimal_YW", 8, kButtons, {"img1", "img2", "img3", "img4", "Img5", "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"}},
 };
+// clang-format on
 
 void PrintTo(const Lesson& l, std::ostream* os)
 {

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-
 using namespace testing_support;
 using cards_test::LoggedPictures;
 
@@ -21,10 +20,11 @@ namespace {
 struct Visit {
     const char* cls;
     bool maximised;
-    const char* family;       // family of the first card's picture; empty: none to look for
-    const char* firstPicture; // the widget that shows it
+    const char* family;        // family of the first card's picture; empty: none to look for
+    const char* firstPicture;  // the widget that shows it
 };
 
+// clang-format off
 const Visit kVisits[] = {
     {"TFM_SeeColor", true, "", ""},
     {"TFM_SeeShape", true, "", ""},
@@ -42,6 +42,7 @@ const Visit kVisits[] = {
     {"TFM_SeeFruit_YW", true, "SHUIGUOT", "img1"},
     {"TFM_SeeLandAnimal_YW", true, "DWYWT", "img1"},
 };
+// clang-format on
 
 void PrintTo(const Visit& v, std::ostream* os)
 {

@@ -81,6 +81,7 @@ struct HourCase {
     const char* sound;
 };
 
+// clang-format off
 const HourCase kHourCases[] = {
     {12, "btn_b12", "12点钟", {343, 0, 100, 50}, "012"},
     {1, "btn_b1", "1点钟", {537, 36, 100, 60}, "001"},
@@ -95,6 +96,7 @@ const HourCase kHourCases[] = {
     {10, "btn_b10", "10点钟", {101, 132, 100, 60}, "010"},
     {11, "btn_b11", "11点钟", {141, 44, 100, 60}, "011"},
 };
+// clang-format on
 
 TEST_F(ClockTest, EachHourButtonStandsInItsPlaceShowsItsFaceAndSpeaksItsHour)
 {
@@ -106,7 +108,8 @@ TEST_F(ClockTest, EachHourButtonStandsInItsPlaceShowsItsFaceAndSpeaksItsHour)
         EXPECT_EQ(TextOf(screen.get(), c.button), c.caption);
         EXPECT_EQ(button->geometry(), c.place) << c.button;
         EXPECT_EQ(button->pixelSize(), 35);
-        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width()) << c.caption << " wraps";
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width())
+            << c.caption << " wraps";
         rec.clear();
         ASSERT_TRUE(Click(screen.get(), c.button));
         EXPECT_EQ(screen->HourIndex, c.hour - 1);

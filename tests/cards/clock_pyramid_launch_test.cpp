@@ -82,5 +82,4 @@ TEST(ClockPyramidRender, PyramidShowsItsPicture)
     SaveShot(screen.get(), "cards_pyramid");
 }
 
-
 }  // namespace

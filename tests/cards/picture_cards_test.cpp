@@ -40,6 +40,7 @@ struct Member {
     std::vector<Probe> probes;
 };
 
+// clang-format off
 const Member kMembers[] = {
     {"TFM_SeeLandAnimal", "landdw/", "DONGWUT", 8, 10, true, false, false, Names::Img5, -1,
      {{0, 0, "001", "公鸡"}, {3, 9, "040", "恐龙"}, {7, 7, "078", "蝴蝶"}}},
@@ -66,6 +67,7 @@ const Member kMembers[] = {
     {"TFM_SeeLandAnimal_YW", "landdw_yw/", "DWYWT", 8, 10, true, false, false, Names::Img5, -1,
      {{5, 5, "056", "Soft-shelled turtle"}, {6, 8, "069", "Coccinella septempunctata"}, {7, 7, "078", "butterfly"}}},
 };
+// clang-format on
 
 std::string rowName(const char* upper, const char* lower, int slot, int perRow)
 {
@@ -207,8 +209,9 @@ TEST_P(PagedCardsTest, PageButtonsWalkEveryPageAndHoldTheirStates)
         ASSERT_TRUE(click(next ? "btn_nextpage" : "btn_lastpage"));
         page += next ? 1 : -1;
         const std::string sound = next ? "n" : "l";
-        const auto expected = m.pageStopsFirst ? Steps({StopSteps(before), pageLoads(page), PlaySteps(folder(), sound)})
-                                               : Steps({pageLoads(page), StopSteps(before), PlaySteps(folder(), sound)});
+        const auto expected = m.pageStopsFirst
+                                  ? Steps({StopSteps(before), pageLoads(page), PlaySteps(folder(), sound)})
+                                  : Steps({pageLoads(page), StopSteps(before), PlaySteps(folder(), sound)});
         EXPECT_EQ(rec.log, expected) << "to page " << page;
         EXPECT_EQ(screen->PageIndex(), page);
         expectButtons(page);
@@ -247,7 +250,8 @@ TEST_P(PagedCardsTest, WithNoSoundCurrentOnlySomeMembersStopFirst)
     screen->CurrentSoundAlias.clear();
     rec.clear();
     ASSERT_TRUE(click(clickWidget(m.names, 1)));
-    EXPECT_EQ(rec.log, m.cardStopsAlways ? Steps({StopSteps(""), PlaySteps(folder(), "002")}) : PlaySteps(folder(), "002"));
+    EXPECT_EQ(rec.log,
+              m.cardStopsAlways ? Steps({StopSteps(""), PlaySteps(folder(), "002")}) : PlaySteps(folder(), "002"));
 
     screen->CurrentSoundAlias.clear();
     rec.clear();
@@ -343,7 +347,8 @@ TEST_F(PagedCardLayoutTest, CaptionSizesAndLabelsThatDiffer)
     struct Case {
         const char* cls;
         int pixelSize;
-    } cases[] = {{"TFM_SeeJiaYongDianQi", 29}, {"TFM_SeeFruit_YW", 24}, {"TFM_SeeLandAnimal_YW", 24}, {"TFM_GuoQi", 29}};
+    } cases[] = {
+        {"TFM_SeeJiaYongDianQi", 29}, {"TFM_SeeFruit_YW", 24}, {"TFM_SeeLandAnimal_YW", 24}, {"TFM_GuoQi", 29}};
     for (const Case& c : cases) {
         auto screen = open(c.cls);
         EXPECT_EQ(FindAs<platform::TLabel>(screen.get(), "LB_b2")->pixelSize(), c.pixelSize) << c.cls;

@@ -51,6 +51,7 @@ struct Row {
     const char* fruitSound;
 };
 
+// clang-format off
 const Row kRows[] = {
     {"SpeedButton1", "One", "a001", "btn_1", "Watermelon", "b001"},
     {"SpeedButton2", "Two", "a002", "btn_2", "Tomato", "b002"},
@@ -63,6 +64,7 @@ const Row kRows[] = {
     {"SpeedButton9", "Nine", "a009", "btn_9", "Orange", "b009"},
     {"SpeedButton10", "Ten", "a010", "btn_10", "Apple", "b010"},
 };
+// clang-format on
 
 TEST_F(PyramidTest, EveryButtonReadsItsWordAndSpeaksItCuttingOffTheSoundBefore)
 {
@@ -70,7 +72,7 @@ TEST_F(PyramidTest, EveryButtonReadsItsWordAndSpeaksItCuttingOffTheSoundBefore)
     std::string previous = "st";
     for (const Row& row : kRows) {
         for (auto [button, caption, sound] : {std::tuple{row.numberButton, row.number, row.numberSound},
-                                               std::tuple{row.fruitButton, row.fruit, row.fruitSound}}) {
+                                              std::tuple{row.fruitButton, row.fruit, row.fruitSound}}) {
             EXPECT_EQ(TextOf(screen.get(), button), caption);
             rec.clear();
             ASSERT_TRUE(Click(screen.get(), button)) << button;
@@ -117,7 +119,8 @@ TEST_F(PyramidTest, ThreeThenPineapple)
     open();
     ASSERT_TRUE(Click(screen.get(), "SpeedButton3"));
     ASSERT_TRUE(Click(screen.get(), "btn_3"));
-    EXPECT_EQ(rec.log, Steps({StopSteps("st"), PlaySteps(folder(), "a003"), StopSteps("a003"), PlaySteps(folder(), "b003")}));
+    EXPECT_EQ(rec.log,
+              Steps({StopSteps("st"), PlaySteps(folder(), "a003"), StopSteps("a003"), PlaySteps(folder(), "b003")}));
 }
 
 TEST_F(PyramidTest, RowEightReadsNightAndPlaysA008)

@@ -31,6 +31,7 @@ struct Lesson {
     std::vector<Card> cards;
 };
 
+// clang-format off
 const Lesson kLessons[] = {
     {"TFM_SeeColor", "yanse/", true, "",
      {{"img_1", "LB_a2", "红 色", "001"}, {"img_2", "Label1", "黄 色", "002"}, {"img_3", "LB_a3", "蓝 色", "003"},
@@ -48,6 +49,7 @@ const Lesson kLessons[] = {
       {"btn_b2", "LB_b2", "航空母舰", "007"}, {"btn_b3", "LB_b3", "橡皮艇", "008"}, {"btn_b4", "LB_b4", "独木舟", "009"},
       {"btn_b5", "LB_b5", "货运船", "010"}}},
 };
+// clang-format on
 
 void PrintTo(const Lesson& m, std::ostream* os)
 {
@@ -129,10 +131,12 @@ TEST_P(SinglePageCardsTest, CardPicturesComeWithTheLayout)
             EXPECT_FALSE(FindAs<platform::TImage>(screen.get(), card.click)->hasPicture()) << card.click;
         return;
     }
-    static const char* const ships[] = {"img1", "img2", "img3", "img4", "img5", "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
+    static const char* const ships[] = {"img1",  "img2",  "img3",  "img4",  "img5",
+                                        "imgb1", "imgb2", "imgb3", "imgb4", "imgb5"};
     for (int k = 0; k < 10; ++k) {
         const Card& card = GetParam().cards[static_cast<size_t>(k)];
-        auto* image = FindAs<platform::TImage>(screen.get(), GetParam().cls == std::string("TFM_SeeChuan") ? ships[k] : card.click);
+        auto* image = FindAs<platform::TImage>(screen.get(),
+                                               GetParam().cls == std::string("TFM_SeeChuan") ? ships[k] : card.click);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(CentreColour(image->picture()), LoggedPictures::ColourOf(k + 1)) << card.caption;
     }
@@ -149,9 +153,16 @@ TEST(ColourCards, EachCaptionIsInItsColourOverItsBalloon)
     std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson("TFM_SeeColor"))());
     screen->Create();
     const std::pair<const char*, QColor> colours[] = {
-        {"LB_a2", Qt::red},     {"Label1", Qt::yellow},          {"LB_a3", Qt::cyan},          {"LB_a4", Qt::green},
-        {"LB_a5", Qt::magenta}, {"LB_b1", Qt::black},            {"LB_b2", QColor(128, 128, 128)}, {"LB_b3", Qt::white},
-        {"LB_b4", QColor(128, 128, 0)}, {"LB_b5", QColor(0, 0, 128)},
+        {"LB_a2", Qt::red},
+        {"Label1", Qt::yellow},
+        {"LB_a3", Qt::cyan},
+        {"LB_a4", Qt::green},
+        {"LB_a5", Qt::magenta},
+        {"LB_b1", Qt::black},
+        {"LB_b2", QColor(128, 128, 128)},
+        {"LB_b3", Qt::white},
+        {"LB_b4", QColor(128, 128, 0)},
+        {"LB_b5", QColor(0, 0, 128)},
     };
     for (auto [label, colour] : colours)
         EXPECT_EQ(FindAs<platform::TLabel>(screen.get(), label)->textColor(), colour) << label;

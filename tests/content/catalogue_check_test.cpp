@@ -104,9 +104,9 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
         if (isOverride(spec.name))
             continue;  // real content may come in any format the store decodes
         const char* root = spec.storage == content::Storage::RawData ? ":/rcdata/" : ":/pictures/";
-        const QString path = QString::fromLatin1(root) + QString::fromStdString(spec.name) +
-                             (spec.storage == content::Storage::RawData ? QString()
-                                                                        : QString(".") + gen::extensionOf(spec.format));
+        const QString path =
+            QString::fromLatin1(root) + QString::fromStdString(spec.name) +
+            (spec.storage == content::Storage::RawData ? QString() : QString(".") + gen::extensionOf(spec.format));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
         const QByteArray data = f.readAll();
@@ -116,8 +116,12 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
             EXPECT_TRUE(data.startsWith("BM"));
             EXPECT_EQ(static_cast<unsigned char>(data[28]), 24) << "a BMP must have 24 bits per pixel";
             break;
-        case content::Format::Gif: EXPECT_TRUE(data.startsWith("GIF89a") || data.startsWith("GIF87a")); break;
-        case content::Format::Jpeg: EXPECT_TRUE(data.startsWith("\xFF\xD8\xFF")); break;
+        case content::Format::Gif:
+            EXPECT_TRUE(data.startsWith("GIF89a") || data.startsWith("GIF87a"));
+            break;
+        case content::Format::Jpeg:
+            EXPECT_TRUE(data.startsWith("\xFF\xD8\xFF"));
+            break;
         }
     }
 }
@@ -244,7 +248,8 @@ void ClickEverything(frame::LessonScreen& screen)
         for (QWidget* w : screen.findChildren<QWidget*>()) {
             const std::string name = w->objectName().toStdString();
             const bool clickable = qobject_cast<platform::TSpeedButton*>(w) || qobject_cast<platform::TImage*>(w);
-            const bool opensLesson = menu && name.rfind("btn_", 0) == 0 && name != "btn_NextPage" && name != "btn_lastpage";
+            const bool opensLesson =
+                menu && name.rfind("btn_", 0) == 0 && name != "btn_NextPage" && name != "btn_lastpage";
             if (clickable && name != "btn_backlasmenu" && !opensLesson)
                 Click(&screen, name);
         }

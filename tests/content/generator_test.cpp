@@ -286,8 +286,8 @@ TEST_F(GeneratorTest, TheSameDeclarationsGiveTheSameBytes)
     second.stateFile = o + "/pictures/state.txt";
     second.rccOut = o + "/pictures/content.rcc";
     gen::generate(plan, second);
-    for (const char* f : {"pictures/ONE.bmp", "pictures/TWO.bmp", "pictures/content.rcc", "bin/mainform/n.dat",
-                          "bin/mainform/gz.dat"})
+    for (const char* f :
+         {"pictures/ONE.bmp", "pictures/TWO.bmp", "pictures/content.rcc", "bin/mainform/n.dat", "bin/mainform/gz.dat"})
         EXPECT_EQ(readFile(dir.path().toStdString() + "/" + f), readFile(o + "/" + f)) << f;
 }
 

@@ -44,7 +44,8 @@ struct BadEntry {
 TEST(ContentPlan, EachBadEntryStopsTheBuildNamingIt)
 {
     const BadEntry cases[] = {
-        {"unknown recipe", [](auto& m) { m.pictures.push_back(pic("ODD1", 10, 10, "watercolour")); },
+        {"unknown recipe",
+         [](auto& m) { m.pictures.push_back(pic("ODD1", 10, 10, "watercolour")); },
          {"ODD1", "unknown recipe \"watercolour\""}},
         {"zero width", [](auto& m) { m.pictures.push_back(pic("ODD2", 0, 10, "solid")); }, {"ODD2", "size"}},
         {"negative height", [](auto& m) { m.pictures.push_back(pic("ODD3", 10, -1, "solid")); }, {"ODD3", "size"}},
@@ -118,12 +119,12 @@ TEST(Recipes, ShapesAreDrawnInTheirColourOnTheirBackground)
         double x, y;
         double minShare, maxShare;
     } cases[] = {
-        {"circle", 0.5, 0.5, 0.5, 0.7},       {"ellipse", 0.5, 0.5, 0.25, 0.5},  {"oval", 0.5, 0.5, 0.3, 0.6},
-        {"square", 0.5, 0.5, 0.65, 0.75},      {"rectangle", 0.5, 0.5, 0.4, 0.6}, {"triangle", 0.5, 0.6, 0.3, 0.5},
-        {"trapezoid", 0.5, 0.5, 0.35, 0.55},  {"star", 0.5, 0.5, 0.2, 0.45},     {"pentagon", 0.5, 0.5, 0.45, 0.7},
-        {"hexagon", 0.5, 0.5, 0.5, 0.75},     {"diamond", 0.5, 0.5, 0.25, 0.45}, {"heart", 0.5, 0.55, 0.25, 0.55},
-        {"semicircle", 0.5, 0.6, 0.2, 0.45},  {"parallelogram", 0.5, 0.5, 0.3, 0.5},
-        {"crescent", 0.15, 0.5, 0.1, 0.35},   {"sector", 0.5, 0.5, 0.2, 0.45},   {"cross", 0.5, 0.5, 0.33, 0.42},
+        {"circle", 0.5, 0.5, 0.5, 0.7},      {"ellipse", 0.5, 0.5, 0.25, 0.5},      {"oval", 0.5, 0.5, 0.3, 0.6},
+        {"square", 0.5, 0.5, 0.65, 0.75},    {"rectangle", 0.5, 0.5, 0.4, 0.6},     {"triangle", 0.5, 0.6, 0.3, 0.5},
+        {"trapezoid", 0.5, 0.5, 0.35, 0.55}, {"star", 0.5, 0.5, 0.2, 0.45},         {"pentagon", 0.5, 0.5, 0.45, 0.7},
+        {"hexagon", 0.5, 0.5, 0.5, 0.75},    {"diamond", 0.5, 0.5, 0.25, 0.45},     {"heart", 0.5, 0.55, 0.25, 0.55},
+        {"semicircle", 0.5, 0.6, 0.2, 0.45}, {"parallelogram", 0.5, 0.5, 0.3, 0.5}, {"crescent", 0.15, 0.5, 0.1, 0.35},
+        {"sector", 0.5, 0.5, 0.2, 0.45},     {"cross", 0.5, 0.5, 0.33, 0.42},
     };
     std::set<QByteArray> looks;
     for (const auto& c : cases) {
@@ -184,9 +185,9 @@ TEST(Recipes, FillsAndMarkersKeepTheirExactColours)
         double x, y;
         QRgb expected;
     } cases[] = {
-        {"solid", 0.5, 0.5, 0x336699}, {"solid", 0.0, 1.0, 0x336699}, {"magnifier", 0.0, 0.0, 0x336699},
+        {"solid", 0.5, 0.5, 0x336699},     {"solid", 0.0, 1.0, 0x336699},   {"magnifier", 0.0, 0.0, 0x336699},
         {"magnifier", 1.0, 0.0, 0x336699}, {"balloon", 0.5, 0.4, 0x336699}, {"balloon", 0.0, 0.0, 0xFFFFFF},
-        {"button", 0.0, 1.0, 0xC0DCC0}, {"frame", 0.0, 1.0, 0xC0DCC0}, {"text", 0.0, 0.0, 0xFFFFFF},
+        {"button", 0.0, 1.0, 0xC0DCC0},    {"frame", 0.0, 1.0, 0xC0DCC0},   {"text", 0.0, 0.0, 0xFFFFFF},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.recipe);

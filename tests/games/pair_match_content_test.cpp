@@ -59,7 +59,7 @@ TEST(PairMatchContent, EveryPictureTheScreensLoadIsDeclaredAtItsSize)
         std::string name;
         int width, height;
     };
-    std::vector<Case> cases{{"SZPDT001", 140, 200}, {"SZPDT002", 140, 140}, {"SZPD_MARKER", 70, 40},
+    std::vector<Case> cases{{"SZPDT001", 140, 200}, {"SZPDT002", 140, 140},    {"SZPD_MARKER", 70, 40},
                             {"ZMPD_TOP", 140, 200}, {"ZMPD_BOTTOM", 140, 140}, {"ZMPD_BAR", 70, 6},
                             {"ZSW_MARKER", 70, 70}};
     for (int n = 1; n <= 15; ++n) {

@@ -80,10 +80,12 @@ TEST_P(PairMatchRules, EveryPageDealsItsPartnersInTheSeededOrder)
         const std::vector<int> order = ExpectedShuffle(static_cast<uint32_t>(rec.counter));
         Row expected;
         for (int k = 0; k < 5; ++k)
-            expected[static_cast<size_t>(k)] = l.partner[static_cast<size_t>(page)][static_cast<size_t>(order[static_cast<size_t>(k)] - 1)];
+            expected[static_cast<size_t>(k)] =
+                l.partner[static_cast<size_t>(page)][static_cast<size_t>(order[static_cast<size_t>(k)] - 1)];
         EXPECT_EQ(bottomRow(), expected) << l.className << " page " << page;
         for (int s = 0; s < 5; ++s)
-            EXPECT_EQ(topCaption(s), l.top[static_cast<size_t>(page)][static_cast<size_t>(s)]) << l.className << " page " << page;
+            EXPECT_EQ(topCaption(s), l.top[static_cast<size_t>(page)][static_cast<size_t>(s)])
+                << l.className << " page " << page;
     }
 }
 
@@ -136,6 +138,7 @@ struct FeedbackCase {
     std::vector<std::string> heard;
 };
 
+// clang-format off
 const FeedbackCase kFeedback[] = {
     {&LetterMatch(), 0, 0, "a", {"yes", "", "gz"}},
     {&LetterMatch(), 0, 0, "c", {"no"}},
@@ -154,6 +157,7 @@ const FeedbackCase kFeedback[] = {
     {&FindFood(), 2, 4, "毛毛虫", {"b015", "", "yes", "", "gz"}},
     {&FindFood(), 2, 0, "小飞虫", {"b012", "", "no"}},
 };
+// clang-format on
 
 class AnswerSounds : public ::testing::TestWithParam<FeedbackCase>, public PairFixture {};
 
@@ -215,8 +219,10 @@ TEST_F(FeedbackPauseTest, ClickDuringThePauseIsHandledAfterTheAnswer)
     EXPECT_EQ(marks(), MarkedRow(right, "√"));
 
     QCoreApplication::processEvents();
-    EXPECT_EQ(rec.log, Steps({StopSteps("st"), play("yes"), {sleepLine()}, StopSteps("yes"), play("gz"),
-                              StopSteps("gz"), play("no")}));
+    EXPECT_EQ(
+        rec.log,
+        Steps(
+            {StopSteps("st"), play("yes"), {sleepLine()}, StopSteps("yes"), play("gz"), StopSteps("gz"), play("no")}));
     EXPECT_EQ(marks(), MarkedRow(wrong, "×"));
 }
 

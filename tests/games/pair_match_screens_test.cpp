@@ -48,7 +48,8 @@ TEST_P(PairScreens, TopClickMovesTheMarkerAndNamesTheItem)
         const std::string& sound = l.topSound[static_cast<size_t>(last)][static_cast<size_t>(s)];
         // The same item twice: its sound starts over.
         EXPECT_EQ(rec.log, Steps({StopSteps(current), play(sound)})) << l.className << " slot " << s;
-        EXPECT_EQ(markers(), std::string(static_cast<size_t>(s), '0') + "1" + std::string(static_cast<size_t>(4 - s), '0'));
+        EXPECT_EQ(markers(),
+                  std::string(static_cast<size_t>(s), '0') + "1" + std::string(static_cast<size_t>(4 - s), '0'));
         current = sound;
     }
 }

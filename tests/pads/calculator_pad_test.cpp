@@ -30,13 +30,32 @@ const Pad* const kPads[] = {&kSubtraction, &kAddition};
 
 using Cells = std::set<int>;
 // The counters of 0..10; the first operand's grid draws 4 differently.
-const Cells kFirstGrid[] = {{}, {5}, {4, 6}, {4, 5, 6}, {4, 6, 7, 9}, {2, 4, 6, 7, 9}, {4, 5, 6, 7, 8, 9},
-                            {2, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9}};
-const Cells kOtherGrids[] = {{}, {5}, {4, 6}, {4, 5, 6}, {5, 7, 8, 9}, {2, 4, 6, 7, 9}, {4, 5, 6, 7, 8, 9},
-                             {2, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9},
+const Cells kFirstGrid[] = {{},
+                            {5},
+                            {4, 6},
+                            {4, 5, 6},
+                            {4, 6, 7, 9},
+                            {2, 4, 6, 7, 9},
+                            {4, 5, 6, 7, 8, 9},
+                            {2, 4, 5, 6, 7, 8, 9},
+                            {1, 2, 3, 4, 6, 7, 8, 9},
+                            {1, 2, 3, 4, 5, 6, 7, 8, 9}};
+const Cells kOtherGrids[] = {{},
+                             {5},
+                             {4, 6},
+                             {4, 5, 6},
+                             {5, 7, 8, 9},
+                             {2, 4, 6, 7, 9},
+                             {4, 5, 6, 7, 8, 9},
+                             {2, 4, 5, 6, 7, 8, 9},
+                             {1, 2, 3, 4, 6, 7, 8, 9},
+                             {1, 2, 3, 4, 5, 6, 7, 8, 9},
                              {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
 
-std::string Key(int d) { return "btn_" + std::to_string(d); }
+std::string Key(int d)
+{
+    return "btn_" + std::to_string(d);
+}
 
 class PadFixture : public pads_testing::LessonFixture {
 public:
@@ -118,9 +137,12 @@ TEST_P(EveryExpression, SpeaksEachKeyPausesAndShowsTheResultWithItsCounters)
     ASSERT_TRUE(f.Click("btn_dengyu"));
 
     const std::string r = Sound(e.result());
-    EXPECT_EQ(f.rec.log, Steps({f.Play("st", Sound(e.a)), f.Play(Sound(e.a), e.pad->operatorSound),
-                                f.Play(e.pad->operatorSound, Sound(e.b)), f.Play(Sound(e.b), "dy"),
-                                {SleepLine(1000)}, f.Play("dy", r)}));
+    EXPECT_EQ(f.rec.log, Steps({f.Play("st", Sound(e.a)),
+                                f.Play(Sound(e.a), e.pad->operatorSound),
+                                f.Play(e.pad->operatorSound, Sound(e.b)),
+                                f.Play(Sound(e.b), "dy"),
+                                {SleepLine(1000)},
+                                f.Play("dy", r)}));
     EXPECT_EQ(f.Text("lb_1"), std::to_string(e.a));
     EXPECT_EQ(f.Text("lb_3"), std::to_string(e.b));
     EXPECT_EQ(f.Text("lb_5"), std::to_string(e.result()));
@@ -300,9 +322,9 @@ TEST_P(PadCase, AFailingSoundStillShowsTheResultAndItsCounters)
     EXPECT_EQ(f.Text("lb_5"), std::to_string(result));
     EXPECT_EQ(f.Grid(3), kOtherGrids[result]);
     const std::string tried = "ALIAS " + Sound(result);
-    EXPECT_TRUE(std::any_of(failing.log.begin(), failing.log.end(),
-                            [&](const std::string& line) { return line.find(tried) != std::string::npos; }))
-        << "the result sound is tried after the failing \"dy\"";
+    EXPECT_TRUE(std::any_of(failing.log.begin(), failing.log.end(), [&](const std::string& line) {
+        return line.find(tried) != std::string::npos;
+    })) << "the result sound is tried after the failing \"dy\"";
     failing.failing.clear();
     f.rec.clear();
     ASSERT_TRUE(f.Click("btn_2")) << "the pad goes on";
@@ -404,7 +426,8 @@ TEST_P(PadCase, LayoutPutsTheKeysInTheirOrderOverTheirPictures)
             EXPECT_GT(key->y(), above->y());
         }
     }
-    for (const auto& [key, picture] : {std::pair{"btn_jia", "img_jia"}, {"btn_dengyu", "Img_dy"}, {"btn_clear", "Image4"}})
+    for (const auto& [key, picture] :
+         {std::pair{"btn_jia", "img_jia"}, {"btn_dengyu", "Img_dy"}, {"btn_clear", "Image4"}})
         EXPECT_EQ(Find(f.Screen(), key)->geometry(), Find(f.Screen(), picture)->geometry()) << key;
     EXPECT_EQ(Find(f.Screen(), "Panel1")->width(), pad.panelWidth);
     EXPECT_EQ(Find(f.Screen(), pad.subtract ? "Image1" : "Image3")->size(), QSize(480, 169));

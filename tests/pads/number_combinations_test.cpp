@@ -30,6 +30,7 @@ struct Board {
     bool markerAtCreation;
 };
 
+// clang-format off
 const Board kBoards[] = {
     {"TFM_ChaiFengYi", 1, "zuheyi/", {2}, 85, "btn_PaiZhenXu", "btn_PaiDaoxu", "zx", "dx",
      "image2 Image20 Image6 Image21", false, true},
@@ -61,6 +62,7 @@ const Board kBoards[] = {
      "Image12 Image16 Image17 Image20 Image18 Image21 Image19 Image22",
      false, true},
 };
+// clang-format on
 
 class BoardFixture : public pads_testing::LessonFixture {
 public:

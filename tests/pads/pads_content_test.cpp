@@ -16,11 +16,12 @@ using pads_testing::Sound;
 const char* const kSpoken[] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
 struct Lesson {
-    const char* folder;  // as the catalogue writes it
-    int lastNumber;      // "000" up to this one
+    const char* folder;                        // as the catalogue writes it
+    int lastNumber;                            // "000" up to this one
     std::map<std::string, std::string> words;  // the other sounds but "st", and what they say
 };
 
+// clang-format off
 const Lesson kLessons[] = {
     {"jjcc/jian/", 9, {{"jian", "减"}, {"dy", "等于"}, {"qling", "清零"}}},
     {"jjcc/jia/", 10, {{"jia", "加"}, {"dy", "等于"}, {"qling", "清零"}}},
@@ -35,6 +36,7 @@ const Lesson kLessons[] = {
     {"zuhejiu/", 9, {{"zx", "正序"}, {"dx", "倒序"}}},
     {"zuheshi/", 10, {{"zhenxu", "正序"}, {"daoxu", "倒序"}}},
 };
+// clang-format on
 
 TEST(PadsContent, EverySoundIsDeclaredOnceAndSaysWhatTheScreenShows)
 {

@@ -58,5 +58,4 @@ TEST(PadsRender, PadsAndBoardsShowTheirPictures)
         Render(board, {"btn_1"});
 }
 
-
 }  // namespace

@@ -177,8 +177,8 @@ TEST_P(Answers, NextGroupStopsTheSoundShowsTheNewQuestionThenSaysSo)
     // The playing "gz" is stopped first; the number ABB lesson leaves the stop
     // to its player, which also silences the system sound player.
     const std::vector<std::string> paint{"painted"};
-    const auto expected = l.silencesSystemSound ? Steps({paint, stop("gz"), play("n_g")})
-                                                : Steps({stop("gz"), paint, play("n_g")});
+    const auto expected =
+        l.silencesSystemSound ? Steps({paint, stop("gz"), play("n_g")}) : Steps({stop("gz"), paint, play("n_g")});
     EXPECT_EQ(rec.log, expected);
     const Question next = ExpectedQuestion(l.rule, 12);
     Question got = shown();

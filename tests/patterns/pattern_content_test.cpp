@@ -21,8 +21,10 @@ namespace {
 // Mean difference per colour channel (0..255) of two pictures scaled to size.
 double Difference(const QImage& a, const QImage& b, int size)
 {
-    const QImage x = a.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    const QImage x =
+        a.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    const QImage y =
+        b.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
     double sum = 0;
     for (int r = 0; r < size; ++r)
         for (int c = 0; c < size; ++c) {
@@ -35,15 +37,17 @@ double Difference(const QImage& a, const QImage& b, int size)
 TEST(PatternContent, EachFamilysPicturesTellApartAtTheirSmallestSize)
 {
     // The ABAB rows show their pictures at 86 pixels, the ABB rows at 110.
-    const std::map<std::string, int> families{{"GLABBSGT", 100}, {"GLABBDWT", 100}, {"GLABABSGT", 86}, {"GLABABDWT", 86}};
+    const std::map<std::string, int> families{
+        {"GLABBSGT", 100}, {"GLABBDWT", 100}, {"GLABABSGT", 86}, {"GLABABDWT", 86}};
     for (const auto& [prefix, size] : families) {
         std::vector<QImage> images;
         for (int v = 1; v <= 10; ++v)
             images.push_back(platform::loadPictureResource(FamilyPicture(prefix, v)).image());
         for (size_t i = 0; i < images.size(); ++i)
             for (size_t j = i + 1; j < images.size(); ++j) {
-                EXPECT_GT(Difference(images[i], images[j], size), 20.0) << FamilyPicture(prefix, static_cast<int>(i + 1)) << " and "
-                                   << FamilyPicture(prefix, static_cast<int>(j + 1)) << " look alike";
+                EXPECT_GT(Difference(images[i], images[j], size), 20.0)
+                    << FamilyPicture(prefix, static_cast<int>(i + 1)) << " and "
+                    << FamilyPicture(prefix, static_cast<int>(j + 1)) << " look alike";
             }
     }
 }

@@ -30,76 +30,119 @@ const std::string kAbabText = "保持和上面的图片同样的ABAB的规律";
 
 const Lesson& NumberAbb()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuiLv", .folder = "gulv/", .rule = Rule::ABB, .pictures = false,
-        .ex1 = names("lb", 1, 3), .ex2 = names("lb", 4, 6), .question = names("lb", 7, 9),
-        .gapLabels = {"lb9"},
-        .instruction = "请从箭头的右边选择一个数字放到箭头指向的左边，" + kAbbText,
-        .gapColour = kPurple, .openingMark = "?", .silencesSystemSound = true};
+    static const Lesson l{.className = "TFM_ZhaoGuiLv",
+                          .folder = "gulv/",
+                          .rule = Rule::ABB,
+                          .pictures = false,
+                          .ex1 = names("lb", 1, 3),
+                          .ex2 = names("lb", 4, 6),
+                          .question = names("lb", 7, 9),
+                          .gapLabels = {"lb9"},
+                          .instruction = "请从箭头的右边选择一个数字放到箭头指向的左边，" + kAbbText,
+                          .gapColour = kPurple,
+                          .openingMark = "?",
+                          .silencesSystemSound = true};
     return l;
 }
 
 const Lesson& FruitAbb()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuLV_Shuiguo", .folder = "guilv_shuiguo/", .rule = Rule::ABB, .pictures = true,
-        .prefix = "GLABBSGT", .ex1 = names("img", 1, 3), .ex2 = names("img", 4, 6),
-        .question = {"imgb1", "imgb2", "imgb3"}, .gapLabels = {"Lb2"}, .gapPictures = {"imgb3"},
-        .instruction = "请从箭头的右边选择一种水果放到箭头指向的左边，" + kAbbText,
-        .gapColour = QColor(0, 128, 0), .openingMark = "?", .wrongGap = WrongGap::Keep};
+    static const Lesson l{.className = "TFM_ZhaoGuLV_Shuiguo",
+                          .folder = "guilv_shuiguo/",
+                          .rule = Rule::ABB,
+                          .pictures = true,
+                          .prefix = "GLABBSGT",
+                          .ex1 = names("img", 1, 3),
+                          .ex2 = names("img", 4, 6),
+                          .question = {"imgb1", "imgb2", "imgb3"},
+                          .gapLabels = {"Lb2"},
+                          .gapPictures = {"imgb3"},
+                          .instruction = "请从箭头的右边选择一种水果放到箭头指向的左边，" + kAbbText,
+                          .gapColour = QColor(0, 128, 0),
+                          .openingMark = "?",
+                          .wrongGap = WrongGap::Keep};
     return l;
 }
 
 const Lesson& AnimalAbb()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuilv_DongWu", .folder = "guilv_dongwu/", .rule = Rule::ABB, .pictures = true,
-        .prefix = "GLABBDWT", .ex1 = names("img", 1, 3), .ex2 = names("img", 4, 6),
-        .question = {"imgb1", "imgb2", "imgb3"}, .gapLabels = {"lb2"}, .gapPictures = {"imgb3"},
-        .instruction = "请从箭头的右边选择一种动物放到箭头指向的左边，" + kAbbText,
-        .gapColour = QColor(255, 0, 255), .openingMark = "？", .handAtStart = true, .wrongGap = WrongGap::Hide};
+    static const Lesson l{.className = "TFM_ZhaoGuilv_DongWu",
+                          .folder = "guilv_dongwu/",
+                          .rule = Rule::ABB,
+                          .pictures = true,
+                          .prefix = "GLABBDWT",
+                          .ex1 = names("img", 1, 3),
+                          .ex2 = names("img", 4, 6),
+                          .question = {"imgb1", "imgb2", "imgb3"},
+                          .gapLabels = {"lb2"},
+                          .gapPictures = {"imgb3"},
+                          .instruction = "请从箭头的右边选择一种动物放到箭头指向的左边，" + kAbbText,
+                          .gapColour = QColor(255, 0, 255),
+                          .openingMark = "？",
+                          .handAtStart = true,
+                          .wrongGap = WrongGap::Hide};
     return l;
 }
 
 const Lesson& NumberAbab()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuiLv_ShuiZi_ABAB", .folder = "guilv_abab/", .rule = Rule::ABAB, .pictures = false,
-        .ex1 = names("lb", 1, 4), .ex2 = names("lb", 5, 8), .question = names("lb", 9, 12),
-        .gapLabels = {"lb11", "lb12"},
-        .instruction = "请从箭头的右边选择一个数字放到箭头指向的左边，" + kAbabText,
-        .gapColour = kPurple, .openingMark = "?"};
+    static const Lesson l{.className = "TFM_ZhaoGuiLv_ShuiZi_ABAB",
+                          .folder = "guilv_abab/",
+                          .rule = Rule::ABAB,
+                          .pictures = false,
+                          .ex1 = names("lb", 1, 4),
+                          .ex2 = names("lb", 5, 8),
+                          .question = names("lb", 9, 12),
+                          .gapLabels = {"lb11", "lb12"},
+                          .instruction = "请从箭头的右边选择一个数字放到箭头指向的左边，" + kAbabText,
+                          .gapColour = kPurple,
+                          .openingMark = "?"};
     return l;
 }
 
 const Lesson& FruitAbab()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuiLv_ABAB_ShuiGuo", .folder = "guilv_abab_shuiguo/", .rule = Rule::ABAB,
-        .pictures = true, .prefix = "GLABABSGT", .ex1 = names("img", 1, 4), .ex2 = names("img", 5, 8),
-        .question = {"imgb1", "imgb2", "imgb3", "imgb3_1"}, .gapLabels = {"lb11", "lb12"},
-        .gapPictures = {"imgb3", "imgb3_1"},
-        .instruction = "请从箭头的右边选择一种水果放到箭头指向的左边，" + kAbabText,
-        .gapColour = kPurple, .openingMark = "?", .wrongGap = WrongGap::Empty};
+    static const Lesson l{.className = "TFM_ZhaoGuiLv_ABAB_ShuiGuo",
+                          .folder = "guilv_abab_shuiguo/",
+                          .rule = Rule::ABAB,
+                          .pictures = true,
+                          .prefix = "GLABABSGT",
+                          .ex1 = names("img", 1, 4),
+                          .ex2 = names("img", 5, 8),
+                          .question = {"imgb1", "imgb2", "imgb3", "imgb3_1"},
+                          .gapLabels = {"lb11", "lb12"},
+                          .gapPictures = {"imgb3", "imgb3_1"},
+                          .instruction = "请从箭头的右边选择一种水果放到箭头指向的左边，" + kAbabText,
+                          .gapColour = kPurple,
+                          .openingMark = "?",
+                          .wrongGap = WrongGap::Empty};
     return l;
 }
 
 const Lesson& AnimalAbab()
 {
-    static const Lesson l{
-        .className = "TFM_ZhaoGuiLV_ABAB_Dongwu", .folder = "guilv_abab_dongwu/", .rule = Rule::ABAB,
-        .pictures = true, .prefix = "GLABABDWT", .ex1 = names("img", 1, 4), .ex2 = names("img", 5, 8),
-        .question = {"imgb1", "imgb2", "imgb3", "imgb3_1"}, .gapLabels = {"lb11", "lb12"},
-        .gapPictures = {"imgb3", "imgb3_1"},
-        .instruction = "请从箭头的右边选择一种动物放到箭头指向的左边，" + kAbabText,
-        .gapColour = kPurple, .openingMark = "?", .wrongGap = WrongGap::EmptyTile, .replaysStart = true,
-        .startsBeforeBuilding = true};
+    static const Lesson l{.className = "TFM_ZhaoGuiLV_ABAB_Dongwu",
+                          .folder = "guilv_abab_dongwu/",
+                          .rule = Rule::ABAB,
+                          .pictures = true,
+                          .prefix = "GLABABDWT",
+                          .ex1 = names("img", 1, 4),
+                          .ex2 = names("img", 5, 8),
+                          .question = {"imgb1", "imgb2", "imgb3", "imgb3_1"},
+                          .gapLabels = {"lb11", "lb12"},
+                          .gapPictures = {"imgb3", "imgb3_1"},
+                          .instruction = "请从箭头的右边选择一种动物放到箭头指向的左边，" + kAbabText,
+                          .gapColour = kPurple,
+                          .openingMark = "?",
+                          .wrongGap = WrongGap::EmptyTile,
+                          .replaysStart = true,
+                          .startsBeforeBuilding = true};
     return l;
 }
 
 const std::vector<const Lesson*>& AllLessons()
 {
-    static const std::vector<const Lesson*> all{&NumberAbb(), &FruitAbb(), &AnimalAbb(),
+    static const std::vector<const Lesson*> all{&NumberAbb(),  &FruitAbb(),  &AnimalAbb(),
                                                 &NumberAbab(), &FruitAbab(), &AnimalAbab()};
     return all;
 }
@@ -150,8 +193,8 @@ Question ExpectedQuestion(Rule rule, uint32_t seed)
     } else {
         q.ex1 = {a1, b1, a1, b1};
         q.ex2 = {a2, b2, a2, b2};
-        q.question = q.gapPosition == 0 ? std::vector<std::string>{p, r5, "?", r5}
-                                        : std::vector<std::string>{r5, p, r5, "?"};
+        q.question =
+            q.gapPosition == 0 ? std::vector<std::string>{p, r5, "?", r5} : std::vector<std::string>{r5, p, r5, "?"};
     }
     for (int j = 4; j >= 1; --j)
         q.candidates[static_cast<size_t>(4 - j)] = take(list, j);

@@ -157,7 +157,8 @@ TEST_P(FailingBuild, StopsWhereAPictureIsMissing)
     EXPECT_EQ(text(l.gapLabels[0]), "×");
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, FailingBuild, ::testing::Values(&FruitAbb(), &AnimalAbb(), &FruitAbab(), &AnimalAbab()),
+INSTANTIATE_TEST_SUITE_P(Pictures, FailingBuild,
+                         ::testing::Values(&FruitAbb(), &AnimalAbb(), &FruitAbab(), &AnimalAbab()),
                          [](const auto& info) { return info.param->className; });
 
 }  // namespace

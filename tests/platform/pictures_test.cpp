@@ -51,8 +51,8 @@ TEST(PictureCodecs, BmpIsWrittenWith24Bits)
 
 TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)
 {
-    const QByteArray gif = gen::encodeGif({filled(12, 10, Qt::red), filled(12, 10, Qt::blue), filled(12, 10, Qt::white)},
-                                     {200, 500, 100});
+    const QByteArray gif =
+        gen::encodeGif({filled(12, 10, Qt::red), filled(12, 10, Qt::blue), filled(12, 10, Qt::white)}, {200, 500, 100});
     const Picture p = decodePicture(gif);
     ASSERT_EQ(p.frames.size(), 3u);
     EXPECT_EQ(p.delaysMs, (std::vector<int>{200, 500, 100}));

@@ -61,7 +61,6 @@ TEST(ExtractFilePath, KeepsTheSeparator)
     EXPECT_EQ(ExtractFilePath("qinghe"), "");
 }
 
-
 TEST(RandomGenerator, ExactSequenceFromAKnownSeed)
 {
     RandSeed = 0;

@@ -268,6 +268,7 @@ struct AliasCase {
     const char* riddle;  // N the answer says, or nullptr for nothing
 };
 
+// clang-format off
 const AliasCase kAliasCases[] = {
     {"Empty", [](CaiMiYu& f) { f.screen->StopLessonSound(); }, "", nullptr},
     {"Start", [](CaiMiYu&) {}, "st", nullptr},
@@ -301,6 +302,7 @@ const AliasCase kAliasCases[] = {
      },
      "n", nullptr},
 };
+// clang-format on
 
 class AnswerStep : public ::testing::TestWithParam<AliasCase>, public CaiMiYu {};
 

@@ -15,10 +15,12 @@ struct Visit {
     bool maximised;
 };
 
+// clang-format off
 const Visit kVisits[] = {
     {"TFM_tangshi", "tangshi/", "登鹳鹊楼", true},
     {"TFM_CaiMiYu", "guess/", "谜语1", false},
 };
+// clang-format on
 
 class PoemsRiddlesLaunch : public ::testing::TestWithParam<Visit> {};
 
@@ -41,8 +43,9 @@ TEST_P(PoemsRiddlesLaunch, OpensFromTheMenuAndGoesBack)
     EXPECT_EQ(maximised, v.maximised);
     EXPECT_EQ(caption, v.firstCaption);
     EXPECT_EQ(frame::FormVariable(v.className), nullptr);
-    EXPECT_EQ(rec.log, Steps({testing_support::PlaySteps(media.programFolder() + v.folder, "st"),
-                              testing_support::StopSteps("st"), testing_support::BackToMenuSteps(media.programFolder())}));
+    EXPECT_EQ(rec.log,
+              Steps({testing_support::PlaySteps(media.programFolder() + v.folder, "st"),
+                     testing_support::StopSteps("st"), testing_support::BackToMenuSteps(media.programFolder())}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, PoemsRiddlesLaunch, ::testing::ValuesIn(kVisits),

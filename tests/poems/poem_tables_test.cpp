@@ -21,7 +21,8 @@ TEST(PoemTable, EveryPageAndSlotHoldsTheRecitationOfTheSoundGrid)
 {
     std::set<std::pair<int, std::string>> places;
     for (const soundboards::Poem& poem : kPoems)
-        EXPECT_TRUE(places.insert({poem.page, poem.button}).second) << "twice: page " << poem.page << " " << poem.button;
+        EXPECT_TRUE(places.insert({poem.page, poem.button}).second)
+            << "twice: page " << poem.page << " " << poem.button;
     for (int page = 0; page < 9; ++page)
         for (int slot = 0; slot < 8; ++slot) {
             const soundboards::Poem* poem = PoemAt(page, slot);
@@ -168,12 +169,7 @@ TEST(PoemLines, CutsAtEverySlashAndDropsWhatFollowsTheLast)
         const char* text;
         std::vector<std::string> lines;
     } cases[] = {
-        {"", {}},
-        {"no slash", {}},
-        {"a,/b./", {"a,", "b."}},
-        {"a,/tail", {"a,"}},
-        {"//", {"", ""}},
-        {"/a/", {"", "a"}},
+        {"", {}}, {"no slash", {}}, {"a,/b./", {"a,", "b."}}, {"a,/tail", {"a,"}}, {"//", {"", ""}}, {"/a/", {"", "a"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PoemLines(c.text), c.lines) << '"' << c.text << '"';

@@ -23,6 +23,7 @@ inline constexpr std::array<const char*, 8> kButtonsBySlot = {"btn_a1", "btn_b1"
                                                               "btn_a2", "btn_b2", "btn_c2", "btn_d2"};
 
 // The recitation of each page's buttons, row by row: a1 a2 b1 b2 c1 c2 d1 d2.
+// clang-format off
 inline constexpr const char* kSoundGrid[9][8] = {
     {"001", "002", "004", "005", "027", "008", "010", "031"},
     {"066", "014", "024", "003", "019", "048", "022", "023"},
@@ -34,6 +35,7 @@ inline constexpr const char* kSoundGrid[9][8] = {
     {"015", "051", "018", "054", "021", "057", "016", "060"},
     {"007", "063", "030", "013", "033", "069", "036", "072"},
 };
+// clang-format on
 
 // The grid's entry for a slot (0 to 7 down the left column first).
 inline std::string ExpectedSound(int page, int slot)

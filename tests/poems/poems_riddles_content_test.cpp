@@ -93,25 +93,23 @@ TEST(PoemsRiddlesContent, ReadingsOfCharactersWithSeveral)
         const char* sound;
         const char* said;  // the spelling heard
     } cases[] = {
-        {"tangshi/002", "第上霜"},     // 地 dì, not de
-        {"tangshi/041", "维异客"},     // 为 wéi
-        {"tangshi/040", "酌花未"},     // 著 zhuó
-        {"tangshi/043", "客社青青"},   // 舍 shè
-        {"tangshi/046", "谈琴"},       // 弹 tán
-        {"tangshi/027", "春众"},       // 种 zhòng
-        {"tangshi/058", "青未瞭"},     // 了 liǎo
-        {"tangshi/058", "岱宗扶如何"}, // 夫 fú
-        {"tangshi/052", "此取"},       // 曲 qǔ
-        {"tangshi/018", "赛下取"},     // 塞下曲 sài xià qǔ
-        {"tangshi/064", "扑水中"},     // 铺 pū
-        {"tangshi/072", "皇督"},       // 都 dū
-        {"tangshi/031", "夜博"},       // 泊 bó
-        {"tangshi/065", "博烟渚"},
-        {"tangshi/038", "青台"},       // 苔 tái
-        {"tangshi/066", "假岛"},       // 贾 jiǎ
-        {"tangshi/070", "假亭"},
-        {"guess/007", "兵和酱"},       // 将 jiàng
-        {"guess/029", "接的果实"},     // 结 jiē
+        {"tangshi/002", "第上霜"},                               // 地 dì, not de
+        {"tangshi/041", "维异客"},                               // 为 wéi
+        {"tangshi/040", "酌花未"},                               // 著 zhuó
+        {"tangshi/043", "客社青青"},                             // 舍 shè
+        {"tangshi/046", "谈琴"},                                 // 弹 tán
+        {"tangshi/027", "春众"},                                 // 种 zhòng
+        {"tangshi/058", "青未瞭"},                               // 了 liǎo
+        {"tangshi/058", "岱宗扶如何"},                           // 夫 fú
+        {"tangshi/052", "此取"},                                 // 曲 qǔ
+        {"tangshi/018", "赛下取"},                               // 塞下曲 sài xià qǔ
+        {"tangshi/064", "扑水中"},                               // 铺 pū
+        {"tangshi/072", "皇督"},                                 // 都 dū
+        {"tangshi/031", "夜博"},                                 // 泊 bó
+        {"tangshi/065", "博烟渚"},     {"tangshi/038", "青台"},  // 苔 tái
+        {"tangshi/066", "假岛"},                                 // 贾 jiǎ
+        {"tangshi/070", "假亭"},       {"guess/007", "兵和酱"},  // 将 jiàng
+        {"guess/029", "接的果实"},                               // 结 jiē
     };
     for (const Case& c : cases)
         EXPECT_NE(d.sounds.at(c.sound).say.find(c.said), std::string::npos) << c.sound << " " << c.said;
@@ -125,12 +123,15 @@ TEST(PoemsRiddlesContent, EveryCharacterIsSpokenOnce)
     const Declared d;
     for (const auto& [name, sound] : d.sounds) {
         const std::u32string said = QString::fromStdString(sound.say).toStdU32String();
-        const long hanzi = std::count_if(said.begin(), said.end(), [](char32_t c) { return c >= 0x4e00 && c <= 0x9fff; });
+        const long hanzi =
+            std::count_if(said.begin(), said.end(), [](char32_t c) { return c >= 0x4e00 && c <= 0x9fff; });
         std::string phonemes;
-        ASSERT_EQ(gen::runProgram({"espeak-ng", "-q", "-x", "-v", gen::speechVoice(sound.voice), sound.say}, &phonemes), 0);
+        ASSERT_EQ(gen::runProgram({"espeak-ng", "-q", "-x", "-v", gen::speechVoice(sound.voice), sound.say}, &phonemes),
+                  0);
         long syllables = 0;
         const QRegularExpression tone("\\d+");
-        for (const QString& word : QString::fromStdString(phonemes).split(QRegularExpression("[_|\\s]+"), Qt::SkipEmptyParts)) {
+        for (const QString& word :
+             QString::fromStdString(phonemes).split(QRegularExpression("[_|\\s]+"), Qt::SkipEmptyParts)) {
             long tones = 0;
             for (auto m = tone.globalMatch(word); m.hasNext(); m.next())
                 ++tones;
@@ -148,8 +149,8 @@ TEST(PoemsRiddlesContent, EveryPictureTheScreensShowIsDeclaredAtItsSize)
         std::string name;
         int width, height;
     };
-    std::vector<Case> cases{{"TS_BACKGROUND", 515, 455}, {"TS_TILE", 230, 100},   {"TS_READING", 265, 455},
-                            {"CMY_BACKGROUND", 784, 455}, {"CMY_TILE", 140, 200}, {"CMY_BAND", 464, 111},
+    std::vector<Case> cases{{"TS_BACKGROUND", 515, 455},  {"TS_TILE", 230, 100},     {"TS_READING", 265, 455},
+                            {"CMY_BACKGROUND", 784, 455}, {"CMY_TILE", 140, 200},    {"CMY_BAND", 464, 111},
                             {"CMY_KEY", 85, 73},          {"CMY_QUESTION", 130, 130}};
     for (int n = 1; n <= 30; ++n)
         cases.push_back({"CMY" + soundboards::RiddleSound(n), 150, 150});
@@ -242,6 +243,5 @@ TEST(PoemsRiddlesRender, CaiMiYuWithARiddleAndItsAnswer)
     shown.resize(sheet.size());
     testing_support::SaveShot(&shown, "CMY_answers");
 }
-
 
 }  // namespace

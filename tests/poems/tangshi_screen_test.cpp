@@ -130,7 +130,8 @@ TEST_F(Tangshi, TheFirstPoemAndTheOneWithAMissingLineEnd)
     goTo(1);
     ASSERT_TRUE(click("btn_c2"));
     EXPECT_EQ(screen->CurrentSoundAlias, "048");
-    EXPECT_EQ(memoLines(), (std::vector<std::string>{"秦时明月汉时关,", "万里长征人未还.但使龙城飞将在,", "不教胡马渡阴山."}));
+    EXPECT_EQ(memoLines(),
+              (std::vector<std::string>{"秦时明月汉时关,", "万里长征人未还.但使龙城飞将在,", "不教胡马渡阴山."}));
 }
 
 TEST_F(Tangshi, ASecondClickRestartsTheRecitationWithoutDoublingTheLines)
@@ -186,7 +187,8 @@ TEST_F(Tangshi, ReadingBoxLooksAndBehaves)
     EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(box->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(box->font().family(), QStringLiteral("隶书"));
-    EXPECT_TRUE(QFontInfo(box->font()).family().contains(QStringLiteral("CJK"))) << QFontInfo(box->font()).family().toStdString();
+    EXPECT_TRUE(QFontInfo(box->font()).family().contains(QStringLiteral("CJK")))
+        << QFontInfo(box->font()).family().toStdString();
     EXPECT_EQ(box->pixelSize(), 21);
     ASSERT_TRUE(click("btn_a1"));
     EXPECT_EQ(box->pixelSize(), 21);

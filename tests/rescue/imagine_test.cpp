@@ -161,8 +161,14 @@ TEST_F(Imagine, RightAnswerMarksItPlaysTheAnimalThenPraiseAndRepeats)
     for (int time = 0; time < 2; ++time) {
         rec.clear();
         ASSERT_TRUE(click(picture(right)));
-        EXPECT_EQ(rec.log, Steps({StopSteps(before), play(own), {SleepLine(1000)}, StopSteps(own), play("y"),
-                                  {SleepLine(1000)}, StopSteps("y"), play("gz")}));
+        EXPECT_EQ(rec.log, Steps({StopSteps(before),
+                                  play(own),
+                                  {SleepLine(1000)},
+                                  StopSteps(own),
+                                  play("y"),
+                                  {SleepLine(1000)},
+                                  StopSteps("y"),
+                                  play("gz")}));
         EXPECT_EQ(marks(), markedAt(right, "√"));
         EXPECT_EQ(quiz().ClickedPicture, right);
         before = "gz";
@@ -194,9 +200,8 @@ TEST_F(Imagine, NextGroupClearsTheMarksBeforeTheNewPicturesAndSaysNextGroup)
     std::vector<std::string> marksAtLoad;
     platform::setResourceSource([&](const QString&, platform::ResourceKind kind) -> std::optional<QByteArray> {
         const std::array<std::string, 10> now = marks();
-        marksAtLoad.push_back(std::all_of(now.begin(), now.end(), [](const std::string& m) { return m.empty(); })
-                                  ? "clear"
-                                  : "marked");
+        marksAtLoad.push_back(
+            std::all_of(now.begin(), now.end(), [](const std::string& m) { return m.empty(); }) ? "clear" : "marked");
         QImage img(8, 8, QImage::Format_RGB32);
         img.fill(Qt::gray);
         return kind == platform::ResourceKind::Picture ? std::optional(gen::encodeBmp24(img)) : std::nullopt;

@@ -82,8 +82,14 @@ std::string SoundOf(char c)
     return std::string(1, static_cast<char>(c - 'A' + 'a'));
 }
 
-QColor TrappedColour(int n) { return QColor(200, n * 20, 100); }
-QColor FreedColour(int n) { return QColor(n * 20, 100, 200); }
+QColor TrappedColour(int n)
+{
+    return QColor(200, n * 20, 100);
+}
+QColor FreedColour(int n)
+{
+    return QColor(n * 20, 100, 200);
+}
 
 std::string Key3(int n)
 {
@@ -144,10 +150,7 @@ protected:
         return t;
     }
     std::string trappedShown(int n) const { return TrappedColour(n).name().toStdString(); }
-    void start()
-    {
-        ASSERT_TRUE(click("img_start"));
-    }
+    void start() { ASSERT_TRUE(click("img_start")); }
 };
 
 TEST(RescueCode, FollowsTheDrawsAndIsAlwaysSixCharacters)
@@ -209,9 +212,8 @@ TEST_F(Password, CodesOnScreenFromFixedSeeds)
 {
     const uint32_t allDigits = SeedWhere([](const std::string& c) { return c == "654321"; });
     const uint32_t noDigit = SeedWhere([](const std::string& c) { return c[0] >= 'A'; });
-    const uint32_t repeated = SeedWhere([](const std::string& c) {
-        return c[0] >= 'A' && std::set<char>(c.begin(), c.end()).size() < 6;
-    });
+    const uint32_t repeated =
+        SeedWhere([](const std::string& c) { return c[0] >= 'A' && std::set<char>(c.begin(), c.end()).size() < 6; });
     for (uint32_t seed : {allDigits, noDigit, repeated, 0x12345678u}) {
         openWith(seed);
         EXPECT_EQ(text("lb1"), ExpectedCode(seed)) << "seed " << seed;
@@ -298,8 +300,11 @@ TEST_F(Password, ReseedsWhereTheCodeAndTheOrderAreDrawn)
     EXPECT_EQ(rec.log, Steps({{"Randomize", SleepLine(1000)}, StopSteps("st"), play(first)}));
     rec.clear();
     ASSERT_TRUE(click("SpeedButton1"));
-    EXPECT_EQ(rec.log, Steps({StopSteps(first), play("n_g"), {SleepLine(1000), "Randomize", SleepLine(1000)},
-                              StopSteps("n_g"), play("a" + Key3(order[1]))}));
+    EXPECT_EQ(rec.log, Steps({StopSteps(first),
+                              play("n_g"),
+                              {SleepLine(1000), "Randomize", SleepLine(1000)},
+                              StopSteps("n_g"),
+                              play("a" + Key3(order[1]))}));
 }
 
 TEST_F(Password, TenTurnsShowEachAnimalOnceAndTheEleventhTheFirstAgain)
@@ -317,8 +322,10 @@ TEST_F(Password, TenTurnsShowEachAnimalOnceAndTheEleventhTheFirstAgain)
         ASSERT_TRUE(click("SpeedButton1"));
         const int animal = order[static_cast<size_t>((turn - 1) % 10)];
         const std::string sound = "a" + Key3(animal);
-        EXPECT_EQ(rec.log, Steps({StopSteps(current), play("n_g"), {SleepLine(1000), SleepLine(1000)},
-                                  StopSteps("n_g"), play(sound)}));
+        EXPECT_EQ(
+            rec.log,
+            Steps(
+                {StopSteps(current), play("n_g"), {SleepLine(1000), SleepLine(1000)}, StopSteps("n_g"), play(sound)}));
         EXPECT_EQ(colourOf("img_help"), trappedShown(animal));
         EXPECT_EQ(game().RescueAnimal, std::to_string(animal));
         EXPECT_EQ(text("lb1"), ExpectedCode(seed)) << "a new code with each group";
@@ -376,8 +383,11 @@ TEST_F(Password, ShortOrWrongCodeSaysNoAfterAPauseAndClearsWhatWasTyped)
         type(keys);
         rec.clear();
         type("=");
-        EXPECT_EQ(rec.log, Steps({StopSteps(keys.size() == 6 ? SoundOf(keys[5]) : SoundOf(keys[2])), play("enter"),
-                                  {SleepLine(1000)}, StopSteps("enter"), play("no")}));
+        EXPECT_EQ(rec.log, Steps({StopSteps(keys.size() == 6 ? SoundOf(keys[5]) : SoundOf(keys[2])),
+                                  play("enter"),
+                                  {SleepLine(1000)},
+                                  StopSteps("enter"),
+                                  play("no")}));
         EXPECT_EQ(typed(), "");
         EXPECT_FALSE(shown("img_enter"));
         EXPECT_EQ(text("lb1"), code) << "the code stays";
@@ -395,8 +405,9 @@ TEST_F(Password, RightCodeFreesTheAnimalAndAnotherEnterSaysNo)
     type(code);
     rec.clear();
     type("=");
-    EXPECT_EQ(rec.log, Steps({StopSteps(SoundOf(code[5])), play("enter"), {SleepLine(1000)}, StopSteps("enter"),
-                              play("ok_help")}));
+    EXPECT_EQ(
+        rec.log,
+        Steps({StopSteps(SoundOf(code[5])), play("enter"), {SleepLine(1000)}, StopSteps("enter"), play("ok_help")}));
     EXPECT_EQ(colourOf("img_help"), FreedColour(animal).name().toStdString());
     EXPECT_EQ(game().RescueDone, 1);
     EXPECT_TRUE(shown("img_next"));
@@ -406,8 +417,8 @@ TEST_F(Password, RightCodeFreesTheAnimalAndAnotherEnterSaysNo)
     type(code);
     rec.clear();
     type("=");
-    EXPECT_EQ(rec.log, Steps({StopSteps(SoundOf(code[5])), play("enter"), {SleepLine(1000)}, StopSteps("enter"),
-                              play("no")}));
+    EXPECT_EQ(rec.log,
+              Steps({StopSteps(SoundOf(code[5])), play("enter"), {SleepLine(1000)}, StopSteps("enter"), play("no")}));
     EXPECT_EQ(game().RescueDone, 0);
     EXPECT_EQ(colourOf("img_help"), FreedColour(animal).name().toStdString());
     // "下一组" brings the next animal and takes the hand away.
@@ -455,14 +466,16 @@ TEST_F(Password, AMissingOrCorruptTrappedPictureEndsThatTurnsLoadAtTheFile)
         {"empty", [](const std::string& p) { writeFile(p, QByteArray()); }},
         {"not a picture", [](const std::string& p) { writeFile(p, "hello, this is text"); }},
         {"a BMP cut short", [&](const std::string& p) { writeFile(p, good.left(200)); }},
-        {"BM and noise", [](const std::string& p) {
+        {"BM and noise",
+         [](const std::string& p) {
              QByteArray noise("BM");
              for (int i = 0; i < 4000; ++i)
                  noise.append(static_cast<char>((i * 7919) % 251));
              writeFile(p, noise);
          }},
         {"a huge header", [&](const std::string& p) { writeFile(p, huge); }},
-        {"a folder", [](const std::string& p) {
+        {"a folder",
+         [](const std::string& p) {
              QFile::remove(QString::fromStdString(p));
              QDir().mkpath(QString::fromStdString(p));
          }},

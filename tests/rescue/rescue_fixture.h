@@ -29,8 +29,14 @@ inline int Draw(uint32_t& s, int n)
 }
 
 // A distinct fake colour per animal picture, so a test can tell which shows.
-inline QColor AnimalColour(int n) { return QColor(n * 9, 250 - n * 9, 40); }
-inline QColor ClueColour(int n) { return QColor(40, n * 9, 250 - n * 9); }
+inline QColor AnimalColour(int n)
+{
+    return QColor(n * 9, 250 - n * 9, 40);
+}
+inline QColor ClueColour(int n)
+{
+    return QColor(40, n * 9, 250 - n * 9);
+}
 
 // The recording platform, logging each reseed as "Randomize" on request, so
 // a test sees where in a handler the draws begin.

@@ -92,8 +92,12 @@ TEST_F(RealContent, ImagineShowsTenAnimalsAndTheirCloseUp)
         QPainter p(&sheet);
         for (int n = 1; n <= games::kImagineAnimals; ++n) {
             const QPoint at(((n - 1) % 5) * 230, ((n - 1) / 5) * 115);
-            p.drawImage(at, platform::loadPictureResource(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)]).image());
-            p.drawImage(at + QPoint(115, 0), platform::loadPictureResource(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]).image());
+            p.drawImage(at,
+                        platform::loadPictureResource(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)])
+                            .image());
+            p.drawImage(
+                at + QPoint(115, 0),
+                platform::loadPictureResource(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]).image());
         }
         p.end();
         sheet.save(QDir(dir).filePath("imagine_animals.png"));
@@ -115,8 +119,10 @@ TEST_F(RealContent, EveryCloseUpShowsAGoodPartOfItsOwnAnimal)
     };
     std::set<std::string> animals;
     for (int n = 1; n <= games::kImagineAnimals; ++n) {
-        const std::string wholeName = platform::UpperCase(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)]);
-        const std::string partName = platform::UpperCase(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]);
+        const std::string wholeName =
+            platform::UpperCase(std::string("FS") + games::AnimalKeyTable[static_cast<size_t>(n)]);
+        const std::string partName =
+            platform::UpperCase(std::string("FS") + games::ClueKeyTable[static_cast<size_t>(n)]);
         SCOPED_TRACE(partName);
         const content::Picture* whole = find(wholeName);
         const content::Picture* part = find(partName);
@@ -132,7 +138,8 @@ TEST_F(RealContent, EveryCloseUpShowsAGoodPartOfItsOwnAnimal)
             for (int x = 8; x < img.width() - 8; ++x, ++all) {
                 const QColor c = img.pixelColor(x, y);
                 if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
-                        std::abs(c.blue() - background.blue()) > 60)
+                        std::abs(c.blue() - background.blue()) >
+                    60)
                     ++animal;
             }
         EXPECT_GT(animal * 100, all * 30) << animal << " of " << all << " pixels show the animal";
@@ -145,7 +152,8 @@ TEST_F(RealContent, RescueReadsTheTrappedAnimalFromItsMediaFolder)
     auto& game = open<TFM_Password>("TFM_Password");
     SaveShot(screen.get(), "TFM_Password_start");
     ASSERT_TRUE(Click(screen.get(), "img_start"));
-    EXPECT_TRUE(FindAs<platform::TImage>(screen.get(), "img_help")->hasPicture()) << "read from " << ProgramFolder() << "password/";
+    EXPECT_TRUE(FindAs<platform::TImage>(screen.get(), "img_help")->hasPicture())
+        << "read from " << ProgramFolder() << "password/";
     EXPECT_FALSE(game.RescueAnimal.empty());
     const std::string code = TextOf(screen.get(), "lb1");
     ASSERT_EQ(code.size(), 6u);
@@ -178,6 +186,5 @@ TEST_F(RealContent, RescueReadsTheTrappedAnimalFromItsMediaFolder)
         sheet.save(QDir(dir).filePath("rescue_animals.png"));
     }
 }
-
 
 }  // namespace

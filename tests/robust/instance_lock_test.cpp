@@ -96,15 +96,13 @@ TEST(InstanceLock, FallsBackToAPrivateFolderOfTheUser)
         {"runtime folder writable by all", [](Scratch& s) { return s.mkdir("open", 0777); }, nullptr, "tmp/qinghe-"},
         {"private folder left open is closed again", [](Scratch&) { return std::string(); },
          [uid](Scratch& s) { s.mkdir("tmp/qinghe-" + uid, 0755); }, "tmp/qinghe-"},
-        {"private folder is a link",
-         [](Scratch&) { return std::string(); },
+        {"private folder is a link", [](Scratch&) { return std::string(); },
          [uid](Scratch& s) {
              s.mkdir("elsewhere", 0700);
              ::symlink((s.root + "/elsewhere").c_str(), (s.root + "/tmp/qinghe-" + uid).c_str());
          },
          "home/.cache/qinghe-"},
-        {"lock file is a link",
-         [](Scratch&) { return std::string(); },
+        {"lock file is a link", [](Scratch&) { return std::string(); },
          [uid](Scratch& s) {
              s.mkdir("tmp/qinghe-" + uid, 0700);
              ::symlink("/etc/passwd", (s.root + "/tmp/qinghe-" + uid + "/OnlyOne.lock").c_str());

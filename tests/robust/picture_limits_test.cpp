@@ -214,8 +214,7 @@ TEST(PictureLimits, FuzzRegressionInputs)
             try {
                 const Picture p = decodePicture(data);
                 EXPECT_FALSE(p.isNull());
-            } catch (const EInvalidGraphic&) {
-            }
+            } catch (const EInvalidGraphic&) {}
             ++seen;
         }
     }

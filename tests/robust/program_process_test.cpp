@@ -122,11 +122,11 @@ TEST(TerminationSignals, EndTheProgramCleanlyWithEverySoundBack)
 TEST(LeftoverSounds, StartUpGivesThemTheirNameBackBeforeAnythingPlays)
 {
     ProgramCopy copy;
-    put(copy.media("yanse/st.wav"), "ST");                 // left by a killed run
-    put(copy.media("pinyin/yunmu/001.wav"), "YUNMU");      // a nested media folder
-    put(copy.media("yanse/n.wav"), "WAV");                  // both names: nothing moves
+    put(copy.media("yanse/st.wav"), "ST");             // left by a killed run
+    put(copy.media("pinyin/yunmu/001.wav"), "YUNMU");  // a nested media folder
+    put(copy.media("yanse/n.wav"), "WAV");             // both names: nothing moves
     put(copy.media("yanse/n.dat"), "DAT");
-    put(copy.media("yanse/notes.txt.wav.bak"), "OTHER");   // not a sound
+    put(copy.media("yanse/notes.txt.wav.bak"), "OTHER");  // not a sound
     ASSERT_TRUE(copy.start());
     ASSERT_TRUE(waitFor([&] { return QFile::exists(copy.media("yanse/st.dat")); }, 10000));
     ::kill(static_cast<pid_t>(copy.process.processId()), SIGTERM);

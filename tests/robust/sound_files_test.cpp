@@ -107,13 +107,16 @@ public:
 
 class SoundFiles : public ::testing::Test {
 protected:
-    SoundFiles() : media(platform)
-    {
-        screen.SetMediaFolder();
-    }
+    SoundFiles() : media(platform) { screen.SetMediaFolder(); }
     std::string folder() const { return screen.MediaFolder; }
-    bool hasDat(const std::string& name) const { return QFile::exists(QString::fromStdString(folder() + name + ".dat")); }
-    bool hasWav(const std::string& name) const { return QFile::exists(QString::fromStdString(folder() + name + ".wav")); }
+    bool hasDat(const std::string& name) const
+    {
+        return QFile::exists(QString::fromStdString(folder() + name + ".dat"));
+    }
+    bool hasWav(const std::string& name) const
+    {
+        return QFile::exists(QString::fromStdString(folder() + name + ".wav"));
+    }
     // A sparse file of `size` bytes that starts with `head`.
     void addSparse(const std::string& name, const std::string& head, off_t size)
     {

@@ -58,7 +58,8 @@ TEST(WindowHints, EveryScreenHasATitleBarWithoutButtons)
 std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
 {
     auto atom = [c](const char* name) {
-        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
+        xcb_intern_atom_reply_t* r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
         const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
         std::free(r);
         return a;
@@ -71,8 +72,8 @@ std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
         return out;
     const xcb_window_t* kids = xcb_query_tree_children(tree);
     for (int i = 0; i < xcb_query_tree_children_length(tree) && out.empty(); ++i) {
-        xcb_get_property_reply_t* name =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, kids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
+        xcb_get_property_reply_t* name = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, kids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
         const bool named = name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
                                               xcb_get_property_value_length(name)) == title;
         std::free(name);

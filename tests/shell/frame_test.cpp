@@ -48,7 +48,8 @@ TEST_F(FrameTest, PlayStopsCurrentSoundFirstAndRenamesBack)
     rec.clear();
     screen.PlayLessonSound("001");
     screen.PlayLessonSound("001");
-    EXPECT_EQ(rec.log, Steps({StopSteps("st"), PlaySteps(folder(), "001"), StopSteps("001"), PlaySteps(folder(), "001")}));
+    EXPECT_EQ(rec.log,
+              Steps({StopSteps("st"), PlaySteps(folder(), "001"), StopSteps("001"), PlaySteps(folder(), "001")}));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder() + "001.wav")));
 }
@@ -62,10 +63,8 @@ TEST_F(FrameTest, StopRules)
         std::string name;
         std::vector<std::string> stopLines;
     } cases[] = {
-        {frame::StopRule::IfCurrent, "", "n", {}},
-        {frame::StopRule::IfCurrent, "st", "n", StopSteps("st")},
-        {frame::StopRule::Always, "", "n", StopSteps("")},
-        {frame::StopRule::IfNameGiven, "", "n", StopSteps("")},
+        {frame::StopRule::IfCurrent, "", "n", {}},         {frame::StopRule::IfCurrent, "st", "n", StopSteps("st")},
+        {frame::StopRule::Always, "", "n", StopSteps("")}, {frame::StopRule::IfNameGiven, "", "n", StopSteps("")},
         {frame::StopRule::IfNameGiven, "st", "", {}},
     };
     for (const Case& c : cases) {

@@ -119,8 +119,8 @@ TEST_F(LauncherTest, LessonFailingInCreationIsCleanedUpAndMenuStaysUsable)
     WarningLog warnings;
     ASSERT_TRUE(Click(&form, "btn_a1"));
     EXPECT_EQ(warnings.lines, std::vector<std::string>{"TFM_SeeColor: broken lesson (ignored)"});
-    EXPECT_EQ(rec.log,
-              Steps({PlaySteps(media.programFolder() + "yanse/", "st"), StopSteps("kj"), PlaySteps(mainFolder(), "lm")}));
+    EXPECT_EQ(rec.log, Steps({PlaySteps(media.programFolder() + "yanse/", "st"), StopSteps("kj"),
+                              PlaySteps(mainFolder(), "lm")}));
     EXPECT_EQ(ProbeLesson::alive, 0);
     EXPECT_EQ(frame::FormVariable("TFM_SeeColor"), nullptr);
     rec.clear();
@@ -149,7 +149,8 @@ TEST_F(LauncherTest, EntryWithoutABuiltLessonDoesNothing)
 
 TEST_F(LauncherTest, RiddlesEntryOnTheLastPage)
 {
-    frame::RegisterLesson("TFM_CaiMiYu", [] { return static_cast<frame::LessonScreen*>(new ProbeLesson("TFM_CaiMiYu")); });
+    frame::RegisterLesson("TFM_CaiMiYu",
+                          [] { return static_cast<frame::LessonScreen*>(new ProbeLesson("TFM_CaiMiYu")); });
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(Click(&form, "btn_NextPage"));
     rec.clear();

@@ -1,6 +1,6 @@
-// Every lesson of the menu catalogue, opened the way a kid opens it: page to its menu page, click its entry, look at the open screen, click
-// its back button. A lesson added to the catalogue and registered is covered
-// here without a line of its own.
+// Every lesson of the menu catalogue, opened the way a kid opens it: page to its menu page, click its entry, look at
+// the open screen, click its back button. A lesson added to the catalogue and registered is covered here without a line
+// of its own.
 #include "app/Main_Form.h"
 #include "app/lesson_families.h"
 #include "lesson_frame/lesson_registry.h"
@@ -21,6 +21,7 @@ namespace {
 
 // The lessons whose show step maximises the window; the others keep their
 // normal window state.
+// clang-format off
 const std::set<std::string> kMaximised = {
     "TFM_SeeColor",        "TFM_SeeShape",         "TFM_SeeLandAnimal", "TFM_SeeShuCai",        "TFM_SeeJiaoTongGongJu",
     "TFM_SeeChuan",        "TFM_SeeJiaYongDianQi", "TFM_SeeRiYongJiaJU", "TFM_ChangYongFuHao", "TFM_GuoQi",
@@ -29,6 +30,7 @@ const std::set<std::string> kMaximised = {
     "TFM_ShuZiPeiDui",     "TFM_ZhaoYanSe",        "TFM_ZhaoXingZhuang", "TFM_JianFa",          "TFM_JiaFa",
     "TFM_tangshi",         "TFM_ChaiFeng",
 };
+// clang-format on
 
 struct Seen {
     bool ran = false;
@@ -88,7 +90,8 @@ TEST_P(LessonLaunch, OpensFromItsMenuEntryAndGoesBackToTheMenu)
     EXPECT_EQ(seen.caption, entry.windowCaption);
     EXPECT_EQ(seen.maximised, kMaximised.count(entry.className) == 1);
     EXPECT_EQ(seen.onTop, std::string(entry.className) != "TFM_CaiMiYu");
-    EXPECT_EQ(seen.size, platform::TForm::clientSizeFor(std::string(entry.className) == "TFM_VoiceOfABC" ? 850 : 800, 600));
+    EXPECT_EQ(seen.size,
+              platform::TForm::clientSizeFor(std::string(entry.className) == "TFM_VoiceOfABC" ? 850 : 800, 600));
     EXPECT_EQ(frame::FormVariable(entry.className), nullptr);
 
     const std::string folder = media.programFolder() + catalogue::FolderPath(entry.folder);

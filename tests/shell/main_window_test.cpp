@@ -21,10 +21,7 @@ const char* const kSlotButtons[] = {"btn_a1", "btn_a2", "btn_a3", "btn_a4", "btn
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest()
-    {
-        pictures.addFamily("MAINFORMT", 1, 51);
-    }
+    MainWindowTest() { pictures.addFamily("MAINFORMT", 1, 51); }
 
     // The main window, created and shown, with an empty log.
     TMainForm& open()
@@ -36,10 +33,7 @@ protected:
     }
     std::string folder() const { return media.programFolder() + "mainform/"; }
     // The fixed colour of icon number n, as FakePictures draws it.
-    static std::string iconColour(int n)
-    {
-        return QColor::fromHsv((n * 37) % 360, 200, 200).name().toStdString();
-    }
+    static std::string iconColour(int n) { return QColor::fromHsv((n * 37) % 360, 200, 200).name().toStdString(); }
     std::string shownIcon(int slot) const { return CentreColour(form->Slot(slot).icon->picture()); }
     bool slotVisible(int slot) const
     {
@@ -97,9 +91,9 @@ TEST_F(MainWindowTest, PagingThroughAllPagesAndBack)
         int page;
         const char* sound;
     } steps[] = {
-        {"btn_NextPage", 1, "n"}, {"btn_NextPage", 2, "n"}, {"btn_NextPage", 3, "n"},  {"btn_NextPage", 4, "n"},
-        {"btn_NextPage", 5, "n"}, {"btn_lastpage", 4, "l"}, {"btn_lastpage", 3, "l"},  {"btn_NextPage", 4, "n"},
-        {"btn_lastpage", 3, "l"}, {"btn_lastpage", 2, "l"}, {"btn_lastpage", 1, "l"},  {"btn_lastpage", 0, "l"},
+        {"btn_NextPage", 1, "n"}, {"btn_NextPage", 2, "n"}, {"btn_NextPage", 3, "n"}, {"btn_NextPage", 4, "n"},
+        {"btn_NextPage", 5, "n"}, {"btn_lastpage", 4, "l"}, {"btn_lastpage", 3, "l"}, {"btn_NextPage", 4, "n"},
+        {"btn_lastpage", 3, "l"}, {"btn_lastpage", 2, "l"}, {"btn_lastpage", 1, "l"}, {"btn_lastpage", 0, "l"},
     };
     std::string current = "kj";
     for (const Step& s : steps) {
@@ -161,7 +155,8 @@ TEST_F(MainWindowTest, ExitQuestionAnsweredNoKeepsEverything)
     rec.clear();
     rec.dialogAnswers = {platform::mrNo};
     ASSERT_TRUE(Click(form.get(), "btn_backlasmenu"));
-    EXPECT_EQ(rec.log, Steps({StopSteps("n"), PlaySteps(folder(), "re"), {AskLine("小朋友,确定要关闭系统吗?"), "answer 7"}}));
+    EXPECT_EQ(rec.log,
+              Steps({StopSteps("n"), PlaySteps(folder(), "re"), {AskLine("小朋友,确定要关闭系统吗?"), "answer 7"}}));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->CurrentSoundAlias, "re");
     expectPage(1);
@@ -176,7 +171,8 @@ TEST_F(MainWindowTest, ExitQuestionAnsweredYesClosesTheWindow)
     rec.clear();
     rec.dialogAnswers = {platform::mrYes};
     ASSERT_TRUE(Click(form.get(), "btn_backlasmenu"));
-    EXPECT_EQ(rec.log, Steps({StopSteps("kj"), PlaySteps(folder(), "re"), {AskLine("小朋友,确定要关闭系统吗?"), "answer 6"}}));
+    EXPECT_EQ(rec.log,
+              Steps({StopSteps("kj"), PlaySteps(folder(), "re"), {AskLine("小朋友,确定要关闭系统吗?"), "answer 6"}}));
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -18,12 +18,14 @@ struct Control {
     const char* sound;
 };
 // The Chinese buttons' names do not follow the codes.
+// clang-format off
 const Control kControls[] = {
     {"btn_4", 1, "001"}, {"btn_2", 2, "002"}, {"btn_3", 3, "003"}, {"btn_1", 4, "004"}, {"btn_5", 5, "005"},
     {"btn_6", 6, "006"}, {"Image5", 1, "001"}, {"Image6", 2, "002"}, {"Image3", 3, "003"}, {"Image7", 4, "004"},
     {"Image4", 5, "005"}, {"Image8", 6, "006"}, {"SpeedButton1", 1, "b001"}, {"SpeedButton2", 2, "b002"},
     {"SpeedButton3", 3, "b003"}, {"SpeedButton4", 4, "b004"}, {"SpeedButton5", 5, "b005"}, {"SpeedButton6", 6, "b006"},
 };
+// clang-format on
 
 class BodyParts : public ::testing::Test, public LessonFixture {
 protected:
@@ -53,7 +55,7 @@ TEST_F(BodyParts, CreationPlaysOnlyTheStartAndShowsNoMarker)
     const struct {
         const char* widget;
         const char* caption;
-    } captions[] = {{"btn_4", "头发"}, {"btn_2", "耳朵"}, {"btn_3", "鼻子"}, {"btn_1", "眉毛"},
+    } captions[] = {{"btn_4", "头发"}, {"btn_2", "耳朵"}, {"btn_3", "鼻子"},        {"btn_1", "眉毛"},
                     {"btn_5", "眼睛"}, {"btn_6", "嘴巴"}, {"SpeedButton1", "Hair"}, {"SpeedButton4", "Eyebrow"}};
     for (const auto& c : captions)
         EXPECT_EQ(text(c.widget), c.caption);

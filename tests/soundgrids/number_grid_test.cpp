@@ -13,8 +13,8 @@ using testing_support::StopSteps;
 
 namespace {
 
-const char* const kWords[] = {"one",     "two",     "three",     "four",     "five",    "six",      "seven",
-                              "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen", "fourteen",
+const char* const kWords[] = {"one",     "two",     "three",     "four",     "five",     "six",      "seven",
+                              "eight",   "nine",    "ten",       "eleven",   "twelve",   "thirteen", "fourteen",
                               "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
 
 struct NumberGrid {
@@ -44,8 +44,9 @@ struct NumberGrid {
     }
 };
 
-const NumberGrid kDigits{"TFM_VoiceOfShuYiBai", "s20/", 4, 5, false, true, {"S20T001", "S20T002"}, {"S20TT001", "S20TT002"}};
-const NumberGrid kEnglish{"TFM_ShuShanShi_YingWen", "s20yw/", 5, 4, true, false, {"S20YWT001", "S20YWT002"},
+const NumberGrid kDigits{"TFM_VoiceOfShuYiBai",   "s20/", 4, 5, false, true, {"S20T001", "S20T002"},
+                         {"S20TT001", "S20TT002"}};
+const NumberGrid kEnglish{"TFM_ShuShanShi_YingWen",    "s20yw/", 5, 4, true, false, {"S20YWT001", "S20YWT002"},
                           {"S20YWTT001", "S20YWTT002"}};
 const NumberGrid* const kNumberGrids[] = {&kDigits, &kEnglish};
 
@@ -136,7 +137,8 @@ TEST_P(NumberGrids, MarkersPileUpUntilEitherKeyClearsThem)
         // A key re-captions even when its arrangement is already in force.
         const int arrangement = std::string(key) == "SpeedButton1" ? 0 : 1;
         testing_support::FindAs<platform::TSpeedButton>(screen.get(), g().button(0))->setText("?");
-        EXPECT_EQ(click(key), Steps({StopSteps(ThreeDigits(g().number(inForce, 7))), play(arrangement == 0 ? "hp" : "zp")}))
+        EXPECT_EQ(click(key),
+                  Steps({StopSteps(ThreeDigits(g().number(inForce, 7))), play(arrangement == 0 ? "hp" : "zp")}))
             << key;
         EXPECT_EQ(markers(), std::string(20, '0')) << key;
         expectArrangement(arrangement);

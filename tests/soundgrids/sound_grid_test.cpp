@@ -34,22 +34,23 @@ std::vector<Button> Numbered(const std::vector<std::string>& widgets, const std:
 }
 
 const std::vector<std::string> kPinyinButtons = {
-    "btn_b", "btn_p", "btn_m", "btn_f", "btn_d", "btn_t", "btn_n",  "btn_l",  "btn_g",  "btn_k", "btn_h", "btn_j",
+    "btn_b", "btn_p", "btn_m",  "btn_f",  "btn_d",  "btn_t", "btn_n", "btn_l", "btn_g", "btn_k", "btn_h", "btn_j",
     "btn_q", "btn_x", "btn_zh", "btn_ch", "btn_sh", "btn_r", "btn_z", "btn_c", "btn_s", "btn_y", "btn_w"};
 
 const Grid& Initials()
 {
     static const Grid g{"TFM_VoiceOfHanYuPinYinSM", "pinyin/", false, 800,
-                        Numbered(kPinyinButtons, {"b", "p", "m", "f", "d", "t", "n", "l", "g", "k", "h", "j", "q", "x",
-                                                  "zh", "ch", "sh", "r", "z", "c", "s", "y", "w"})};
+                        Numbered(kPinyinButtons, {"b", "p", "m",  "f",  "d",  "t", "n", "l", "g", "k", "h", "j",
+                                                  "q", "x", "zh", "ch", "sh", "r", "z", "c", "s", "y", "w"})};
     return g;
 }
 
 const Grid& Finals()
 {
-    static const Grid g{"TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/", false, 800,
-                        Numbered(kPinyinButtons, {"a", "o", "e", "i", "u", " ", "ai", "ei", "ui", "ao", "ou", "iu", "ie",
-                                                  " ", "er", "an", "en", "in", "un", "ang", "eng", "ing", "ong"})};
+    static const Grid g{
+        "TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/", false, 800,
+        Numbered(kPinyinButtons, {"a",  "o", "e",  "i",  "u",  " ",  "ai", "ei",  "ui",  "ao",  "ou", "iu",
+                                  "ie", " ", "er", "an", "en", "in", "un", "ang", "eng", "ing", "ong"})};
     return g;
 }
 
@@ -151,7 +152,8 @@ TEST_F(SoundGridCases, BtnBSaysBInOneFolderAndAInTheOther)
     const auto final = click("btn_b");
     ASSERT_EQ(initial.size(), final.size());
     EXPECT_EQ(initial, Steps({StopSteps("st"), testing_support::PlaySteps(media.programFolder() + "pinyin/", "001")}));
-    EXPECT_EQ(final, Steps({StopSteps("st"), testing_support::PlaySteps(media.programFolder() + "pinyin/yunmu/", "001")}));
+    EXPECT_EQ(final,
+              Steps({StopSteps("st"), testing_support::PlaySteps(media.programFolder() + "pinyin/yunmu/", "001")}));
 }
 
 TEST_F(SoundGridCases, FinalsShowTheTwoULabelsOverBlankButtonsAndTheyClickThrough)

@@ -23,8 +23,8 @@ struct Grid {
     const char* folder;
     std::vector<std::string> buttons;  // in tile order
     QSize tile;
-    std::string tilePrefix;            // "imgb", "Image" or "" (tiles not named by number)
-    std::string markerPrefix;          // step markers right of the buttons, or ""
+    std::string tilePrefix;    // "imgb", "Image" or "" (tiles not named by number)
+    std::string markerPrefix;  // step markers right of the buttons, or ""
     QSize marker;
 };
 
@@ -37,10 +37,9 @@ std::vector<std::string> Cells(int rows, int columns)
     return names;
 }
 
-const std::vector<std::string> kPinyin = {"btn_b",  "btn_p",  "btn_m",  "btn_f",  "btn_d",  "btn_t",
-                                          "btn_n",  "btn_l",  "btn_g",  "btn_k",  "btn_h",  "btn_j",
-                                          "btn_q",  "btn_x",  "btn_zh", "btn_ch", "btn_sh", "btn_r",
-                                          "btn_z",  "btn_c",  "btn_s",  "btn_y",  "btn_w"};
+const std::vector<std::string> kPinyin = {"btn_b",  "btn_p", "btn_m", "btn_f", "btn_d", "btn_t", "btn_n",  "btn_l",
+                                          "btn_g",  "btn_k", "btn_h", "btn_j", "btn_q", "btn_x", "btn_zh", "btn_ch",
+                                          "btn_sh", "btn_r", "btn_z", "btn_c", "btn_s", "btn_y", "btn_w"};
 
 std::vector<std::string> Letters()
 {
@@ -60,6 +59,7 @@ std::vector<std::string> Numerals()
     return names;
 }
 
+// clang-format off
 const Grid kGrids[] = {
     {"TFM_VoiceOfHanYuPinYinSM", "pinyin/", kPinyin, {110, 100}, "imgb", "", {}},
     {"TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/", kPinyin, {110, 100}, "imgb", "", {}},
@@ -68,6 +68,7 @@ const Grid kGrids[] = {
     {"TFM_VoiceOfShuYiBai", "s20/", Cells(4, 5), {100, 100}, "Image", "imgb", {55, 65}},
     {"TFM_ShuShanShi_YingWen", "s20yw/", Cells(5, 4), {150, 80}, "Image", "imgb", {40, 40}},
 };
+// clang-format on
 
 class GridLayouts : public ::testing::TestWithParam<const Grid*>, public LessonFixture {
 protected:
@@ -144,11 +145,13 @@ TEST_F(ScreenCases, StepMarkersStandJustRightOfTheirButtons)
         open(g.className, g.folder);
         for (size_t k = 0; k < g.buttons.size(); ++k) {
             const QRect button = testing_support::Find(screen.get(), g.buttons[k])->geometry();
-            const QRect marker = testing_support::Find(screen.get(), g.markerPrefix + std::to_string(k + 1))->geometry();
+            const QRect marker =
+                testing_support::Find(screen.get(), g.markerPrefix + std::to_string(k + 1))->geometry();
             EXPECT_EQ(marker.size(), g.marker) << g.className << " " << k + 1;
             EXPECT_GE(marker.left(), button.right()) << g.className << " " << k + 1;
             EXPECT_LE(marker.left() - button.right(), 8) << g.className << " " << k + 1;
-            EXPECT_TRUE(marker.top() >= button.top() && marker.bottom() <= button.bottom()) << g.className << " " << k + 1;
+            EXPECT_TRUE(marker.top() >= button.top() && marker.bottom() <= button.bottom())
+                << g.className << " " << k + 1;
             EXPECT_LE(marker.right(), screen->width()) << g.className << " " << k + 1;
         }
     }
@@ -173,11 +176,13 @@ TEST_F(ScreenCases, AlphabetLowercaseLabelsSitInTheirTilesLowerRightCorner)
 // each arrangement of the number grids.
 TEST_F(ScreenCases, EveryCaptionFitsItsButton)
 {
-    const std::pair<const char*, const char*> lessons[] = {
-        {"TFM_VoiceOfHanYuPinYinSM", "pinyin/"}, {"TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/"},
-        {"TFM_VoiceOfABC", "abc/"},              {"TFM_ShuZiDaXiao", "shuzidaxiao/"},
-        {"TFM_WuGuan", "zhaowuguan/"},           {"TFM_VoiceOfShuYiBai", "s20/"},
-        {"TFM_ShuShanShi_YingWen", "s20yw/"}};
+    const std::pair<const char*, const char*> lessons[] = {{"TFM_VoiceOfHanYuPinYinSM", "pinyin/"},
+                                                           {"TFM_VoiceOfHanYuPinYin", "pinyin/yunmu/"},
+                                                           {"TFM_VoiceOfABC", "abc/"},
+                                                           {"TFM_ShuZiDaXiao", "shuzidaxiao/"},
+                                                           {"TFM_WuGuan", "zhaowuguan/"},
+                                                           {"TFM_VoiceOfShuYiBai", "s20/"},
+                                                           {"TFM_ShuShanShi_YingWen", "s20yw/"}};
     for (const auto& [className, folder] : lessons) {
         open(className, folder);
         for (const char* key : {"", "btn_LastPage"}) {
@@ -188,8 +193,8 @@ TEST_F(ScreenCases, EveryCaptionFitsItsButton)
                 const QString caption = button->text().trimmed();
                 const QRect ink = metrics.tightBoundingRect(caption);
                 EXPECT_LE(ink.width(), button->width() - 4)
-                    << className << " " << button->objectName().toStdString() << " \"" << caption.toStdString() << "\" in "
-                    << QFontInfo(button->font()).family().toStdString();
+                    << className << " " << button->objectName().toStdString() << " \"" << caption.toStdString()
+                    << "\" in " << QFontInfo(button->font()).family().toStdString();
                 EXPECT_LE(ink.height(), button->height() - 4) << className << " " << button->objectName().toStdString();
             }
         }
@@ -217,9 +222,9 @@ std::vector<std::string> RepeatedNames(const char* layout)
 
 TEST(SoundGridLayoutFiles, NameEveryWidgetOnce)
 {
-    for (const char* layout : {"soundboards_pinyin_shengmu.ui", "soundboards_pinyin_yunmu.ui", "soundboards_abc.ui",
-                               "soundboards_shuzidaxiao.ui", "soundboards_wuguan.ui", "soundboards_shuyibai.ui",
-                               "soundboards_s20yw.ui"})
+    for (const char* layout :
+         {"soundboards_pinyin_shengmu.ui", "soundboards_pinyin_yunmu.ui", "soundboards_abc.ui",
+          "soundboards_shuzidaxiao.ui", "soundboards_wuguan.ui", "soundboards_shuyibai.ui", "soundboards_s20yw.ui"})
         EXPECT_EQ(RepeatedNames(layout), std::vector<std::string>{}) << layout;
 }
 

@@ -41,6 +41,7 @@ struct Folder {
     std::vector<const char*> readings;  // sound k + 1 as pinyin with tone numbers
 };
 
+// clang-format off
 const Folder kPinyinFolders[] = {
     {"pinyin\\", {"bo1", "po1", "mo1", "fo2", "de2", "te4", "ne4", "le4", "ge1", "ke1", "he1", "ji1",
                   "qi1", "xi1", "zhi1", "chi1", "shi1", "ri4", "zi1", "ci1", "si1", "yi1", "wu1"}},
@@ -51,6 +52,7 @@ const Folder kPinyinFolders[] = {
                "shi2 san1", "shi2 si4", "shi2 wu3", "shi2 liu4", "shi2 qi1", "shi2 ba1", "shi2 jiu3", "er4 shi2"}},
     {"zhaowuguan\\", {"tou2 fa1", "er3 duo5", "bi2 zi5", "mei2 mao2", "yan3 jing5", "zui3 ba5"}},
 };
+// clang-format on
 
 TEST(SoundGridVoices, EveryMandarinSoundIsTheSyllableItTeaches)
 {
@@ -71,9 +73,11 @@ TEST(SoundGridVoices, ArrangementKeysNameTheirArrangement)
     const auto sounds = Declared();
     for (const char* folder : {"s20\\", "s20yw\\"}) {
         EXPECT_EQ(Phonemes(sounds.at(std::string(folder) + "hp").say, Voice::Chinese),
-                  Phonemes("heng2 xiang4 pai2 lie4", Voice::Chinese)) << folder;
+                  Phonemes("heng2 xiang4 pai2 lie4", Voice::Chinese))
+            << folder;
         EXPECT_EQ(Phonemes(sounds.at(std::string(folder) + "zp").say, Voice::Chinese),
-                  Phonemes("zong4 xiang4 pai2 lie4", Voice::Chinese)) << folder;
+                  Phonemes("zong4 xiang4 pai2 lie4", Voice::Chinese))
+            << folder;
     }
 }
 
@@ -93,8 +97,8 @@ TEST(SoundGridVoices, EnglishSoundsAreTheLetterAndNumberNamesAndThePartNames)
     std::vector<std::pair<std::string, std::string>> cases;
     for (int k = 0; k < 26; ++k)
         cases.push_back({"abc\\" + ThreeDigits(k + 1), std::string(1, static_cast<char>('A' + k))});
-    const char* words[] = {"one",     "two",     "three",     "four",     "five",    "six",      "seven",
-                           "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen", "fourteen",
+    const char* words[] = {"one",     "two",     "three",     "four",     "five",     "six",      "seven",
+                           "eight",   "nine",    "ten",       "eleven",   "twelve",   "thirteen", "fourteen",
                            "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
     for (int k = 0; k < 20; ++k)
         cases.push_back({"s20yw\\" + ThreeDigits(k + 1), words[k]});
@@ -112,8 +116,8 @@ TEST(SoundGridVoices, EachStartSoundNamesItsLesson)
 {
     const auto sounds = Declared();
     const std::pair<const char*, const char*> starts[] = {
-        {"pinyin\\", "汉语拼音声母"}, {"pinyin\\yunmu\\", "汉语拼音韵母"}, {"abc\\", "英文字母"},
-        {"shuzidaxiao\\", "大小写数字"}, {"zhaowuguan\\", "人体部位"},     {"s20\\", "阿拉伯数字"},
+        {"pinyin\\", "汉语拼音声母"},    {"pinyin\\yunmu\\", "汉语拼音韵母"}, {"abc\\", "英文字母"},
+        {"shuzidaxiao\\", "大小写数字"}, {"zhaowuguan\\", "人体部位"},        {"s20\\", "阿拉伯数字"},
         {"s20yw\\", "英文数字"}};
     for (const auto& [folder, name] : starts) {
         const std::string key = std::string(folder) + "st";

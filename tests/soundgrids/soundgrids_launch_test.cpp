@@ -17,6 +17,7 @@ struct Visit {
     std::vector<const char*> clicks;  // a few clicks for the rendered screen
 };
 
+// clang-format off
 const Visit kVisits[] = {
     {"TFM_VoiceOfHanYuPinYinSM", {"btn_b"}},
     {"TFM_VoiceOfHanYuPinYin", {"lb_u1"}},
@@ -26,6 +27,7 @@ const Visit kVisits[] = {
     {"TFM_VoiceOfShuYiBai", {"btn_a1", "btn_b3", "btn_c5"}},
     {"TFM_ShuShanShi_YingWen", {"btn_a1", "btn_b3", "btn_e4"}},
 };
+// clang-format on
 
 TEST(SoundGridRender, ScreensShowTheirPictures)
 {
@@ -44,7 +46,8 @@ TEST(SoundGridRender, ScreensShowTheirPictures)
         for (const char* name : visit.clicks)
             EXPECT_TRUE(Click(screen.get(), name)) << visit.className << " " << name;
         SaveShot(screen.get(), visit.className);
-        if (std::string(visit.className) == "TFM_VoiceOfShuYiBai" || std::string(visit.className) == "TFM_ShuShanShi_YingWen") {
+        if (std::string(visit.className) == "TFM_VoiceOfShuYiBai" ||
+            std::string(visit.className) == "TFM_ShuShanShi_YingWen") {
             ASSERT_TRUE(Click(screen.get(), "btn_LastPage"));
             for (const char* name : visit.clicks)
                 EXPECT_TRUE(Click(screen.get(), name));

@@ -25,7 +25,8 @@ bool embeddedPicturesBuilt()
 // The picture decoded straight from its embedded bytes, past every cache.
 Picture decodedDirectly(const std::string& name)
 {
-    const auto bytes = platform::embeddedResource(QString::fromStdString(name).toUpper(), platform::ResourceKind::Picture);
+    const auto bytes =
+        platform::embeddedResource(QString::fromStdString(name).toUpper(), platform::ResourceKind::Picture);
     if (!bytes)
         return {};
     return platform::decodePicture(*bytes);
@@ -99,7 +100,8 @@ TEST_F(EmbeddedPictures, TheFirstFrameListIsExactlyWhatTheNewMainWindowShows)
     std::set<QString> listed;
     for (const std::string& n : names) {
         listed.insert(QString::fromStdString(n).toUpper());
-        EXPECT_TRUE(platform::embeddedPictureCache().contains(QString::fromStdString(n).toUpper())) << n << " not shown";
+        EXPECT_TRUE(platform::embeddedPictureCache().contains(QString::fromStdString(n).toUpper()))
+            << n << " not shown";
     }
     // Nothing else was loaded: every picture the window shows is listed.
     EXPECT_EQ(platform::embeddedPictureCache().count(), listed.size());

@@ -136,8 +136,7 @@ std::vector<std::string> Steps(std::initializer_list<std::vector<std::string>> p
     return out;
 }
 
-MediaFixture::MediaFixture(RecordingPlatform& platform)
-    : dir_(QDir::tempPath() + "/qh media XXXXXX")
+MediaFixture::MediaFixture(RecordingPlatform& platform) : dir_(QDir::tempPath() + "/qh media XXXXXX")
 {
     root_ = dir_.path().toStdString() + "/program folder/";
     QDir().mkpath(QString::fromStdString(root_));

@@ -255,7 +255,8 @@ void drawCard(QPainter& p, const QRectF& box, const QColor& fill)
     shine.setColorAt(0, QColor(255, 255, 255, 90));
     shine.setColorAt(1, QColor(255, 255, 255, 0));
     p.setBrush(shine);
-    p.drawRoundedRect(QRectF(inner.topLeft(), QSizeF(inner.width(), inner.height() * 0.35)), radius * 0.8, radius * 0.8);
+    p.drawRoundedRect(QRectF(inner.topLeft(), QSizeF(inner.width(), inner.height() * 0.35)), radius * 0.8,
+                      radius * 0.8);
     p.restore();
 }
 

@@ -22,7 +22,7 @@ Recipe findRecipe(const std::string& name);
 
 // Defines and registers a recipe in a file compiled into the generator:
 //   ART_RECIPE(clock) { ... paint canvas from picture ... }
-#define ART_RECIPE(name)                                                           \
-    static void artRecipe_##name(QImage& canvas, const content::Picture& picture);    \
-    static const bool artRegistered_##name = art::registerRecipe(#name, artRecipe_##name); \
+#define ART_RECIPE(name)                                                                                               \
+    static void artRecipe_##name(QImage& canvas, const content::Picture& picture);                                     \
+    static const bool artRegistered_##name = art::registerRecipe(#name, artRecipe_##name);                             \
     static void artRecipe_##name(QImage& canvas, const content::Picture& picture)

@@ -64,7 +64,8 @@ ART_RECIPE(card)
 // The menu icon: like a card, with an optional badge (`param`).
 ART_RECIPE(icon)
 {
-    paintCard(canvas, picture, art::colourOr(picture.background, art::pastelFor(picture.name)), QString::fromStdString(picture.param));
+    paintCard(canvas, picture, art::colourOr(picture.background, art::pastelFor(picture.name)),
+              QString::fromStdString(picture.param));
 }
 
 ART_RECIPE(solid)
@@ -156,7 +157,8 @@ ART_RECIPE(button)
     p.setPen(QPen(colour.darker(150), std::max(1.0, face.height() * 0.04)));
     p.drawRoundedRect(face, radius, radius);
     // Gloss on the upper half.
-    const QRectF gloss = face.adjusted(face.height() * 0.15, face.height() * 0.08, -face.height() * 0.15, -face.height() * 0.55);
+    const QRectF gloss =
+        face.adjusted(face.height() * 0.15, face.height() * 0.08, -face.height() * 0.15, -face.height() * 0.55);
     QLinearGradient shine(gloss.topLeft(), gloss.bottomLeft());
     shine.setColorAt(0, QColor(255, 255, 255, 170));
     shine.setColorAt(1, QColor(255, 255, 255, 20));
@@ -178,7 +180,7 @@ ART_RECIPE(background)
     // Soft bubbles at fixed places.
     p.setPen(Qt::NoPen);
     const double s = std::min(all.width(), all.height());
-    static const double bubbles[][3] = {{0.08, 0.15, 0.10}, {0.3, 0.75, 0.07}, {0.55, 0.2, 0.05}, {0.72, 0.62, 0.12},
+    static const double bubbles[][3] = {{0.08, 0.15, 0.10}, {0.3, 0.75, 0.07},  {0.55, 0.2, 0.05}, {0.72, 0.62, 0.12},
                                         {0.92, 0.25, 0.08}, {0.15, 0.55, 0.04}, {0.45, 0.9, 0.06}, {0.85, 0.9, 0.05}};
     for (const auto& b : bubbles) {
         p.setBrush(QColor(255, 255, 255, 60));

@@ -88,7 +88,8 @@ ART_RECIPE(pyramid)
     const double mid = canvas.width() / 2.0;
     const double bottom = kFirstRow + kRowStep * (rows.size() - 1) + kFruit / 2 + 4;
     QPolygonF hill;
-    hill << QPointF(mid, 2) << QPointF(mid + kPitch * rows.size() / 2.0 + 4, bottom) << QPointF(mid - kPitch * rows.size() / 2.0 - 4, bottom);
+    hill << QPointF(mid, 2) << QPointF(mid + kPitch * rows.size() / 2.0 + 4, bottom)
+         << QPointF(mid - kPitch * rows.size() / 2.0 - 4, bottom);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0xE0, 0xB2));
     p.drawPolygon(hill);

@@ -30,8 +30,8 @@ ART_RECIPE(rule_arrow)
     canvas.fill(Qt::white);
     const double w = canvas.width();
     const double h = canvas.height();
-    const double head = w * 0.42;  // length of the arrow head
-    const double shaft = h * 0.26; // half the shaft's thickness
+    const double head = w * 0.42;   // length of the arrow head
+    const double shaft = h * 0.26;  // half the shaft's thickness
     QPainterPath arrow;
     arrow.moveTo(w * 0.03, h * 0.5);
     arrow.lineTo(head, h * 0.05);

@@ -80,8 +80,8 @@ void drawMantis(QPainter& p, const QRectF& box)
     }
     p.setPen(Qt::NoPen);
     p.setBrush(green);
-    p.drawEllipse(QRectF(c.x() - 0.1 * s, c.y() - 0.05 * s, 0.2 * s, 0.5 * s));                  // abdomen
-    p.drawRoundedRect(QRectF(c.x() - 0.035 * s, c.y() - 0.3 * s, 0.07 * s, 0.3 * s), 4, 4);      // neck
+    p.drawEllipse(QRectF(c.x() - 0.1 * s, c.y() - 0.05 * s, 0.2 * s, 0.5 * s));              // abdomen
+    p.drawRoundedRect(QRectF(c.x() - 0.035 * s, c.y() - 0.3 * s, 0.07 * s, 0.3 * s), 4, 4);  // neck
     QPolygonF head{QPointF(c.x() - 0.11 * s, c.y() - 0.36 * s), QPointF(c.x() + 0.11 * s, c.y() - 0.36 * s),
                    QPointF(c.x(), c.y() - 0.24 * s)};
     p.drawPolygon(head);
@@ -144,7 +144,8 @@ void drawWoodpecker(QPainter& p, const QRectF& box)
     p.setBrush(QColor(220, 30, 30));
     p.drawPie(QRectF(c.x() - 0.16 * s, c.y() - 0.38 * s, 0.28 * s, 0.26 * s), 30 * 16, 120 * 16);  // cap
     p.setBrush(QColor(240, 190, 40));
-    p.drawPolygon(QPolygonF{c + QPointF(0.1 * s, -0.28 * s), c + QPointF(0.42 * s, -0.24 * s), c + QPointF(0.1 * s, -0.2 * s)});
+    p.drawPolygon(
+        QPolygonF{c + QPointF(0.1 * s, -0.28 * s), c + QPointF(0.42 * s, -0.24 * s), c + QPointF(0.1 * s, -0.2 * s)});
     p.setBrush(Qt::white);
     p.drawEllipse(c + QPointF(0.03 * s, -0.27 * s), 0.03 * s, 0.03 * s);
     p.setBrush(Qt::black);
@@ -224,8 +225,8 @@ using Drawing = void (*)(QPainter&, const QRectF&);
 Drawing findDrawing(const std::string& name)
 {
     static const std::map<std::string, Drawing> drawings = {
-        {"fridge", drawFridge}, {"dragonfly", drawDragonfly}, {"mantis", drawMantis},
-        {"swallow", drawSwallow}, {"woodpecker", drawWoodpecker}, {"cicada", drawCicada},
+        {"fridge", drawFridge},     {"dragonfly", drawDragonfly},   {"mantis", drawMantis},
+        {"swallow", drawSwallow},   {"woodpecker", drawWoodpecker}, {"cicada", drawCicada},
         {"goldfish", drawGoldfish},
     };
     const auto it = drawings.find(name);

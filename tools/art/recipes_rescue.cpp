@@ -40,7 +40,8 @@ ART_RECIPE(closeup)
     QPainter p(&canvas);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF part(f[0].toDouble() * kSide, f[1].toDouble() * kSide, f[2].toDouble() * kSide, f[2].toDouble() * kSide);
+    const QRectF part(f[0].toDouble() * kSide, f[1].toDouble() * kSide, f[2].toDouble() * kSide,
+                      f[2].toDouble() * kSide);
     p.drawImage(canvasRect(canvas), big, part);
     // White outside the rounded window and a white rim along it.
     QPainterPath outside;
@@ -154,9 +155,9 @@ ART_RECIPE(bubble)
     p.setPen(QPen(Qt::white, 3));
     p.setBrush(fill);
     p.drawPath(shape);
-    art::drawFittedText(p, body.adjusted(body.width() * 0.12, body.height() * 0.12, -body.width() * 0.12,
-                                         -body.height() * 0.12),
-                        QString::fromStdString(picture.text), Qt::white);
+    art::drawFittedText(
+        p, body.adjusted(body.width() * 0.12, body.height() * 0.12, -body.width() * 0.12, -body.height() * 0.12),
+        QString::fromStdString(picture.text), Qt::white);
 }
 
 // The emoji hand tinted `colour`, on `background`.

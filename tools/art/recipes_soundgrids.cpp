@@ -151,9 +151,11 @@ ART_RECIPE(sg_tile)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 90));
     if (picture.param == "across") {
-        p.drawRect(QRectF(face.left() + 2, face.center().y() - face.height() * 0.14, face.width() - 4, face.height() * 0.28));
+        p.drawRect(
+            QRectF(face.left() + 2, face.center().y() - face.height() * 0.14, face.width() - 4, face.height() * 0.28));
     } else if (picture.param == "down") {
-        p.drawRect(QRectF(face.center().x() - face.width() * 0.14, face.top() + 2, face.width() * 0.28, face.height() - 4));
+        p.drawRect(
+            QRectF(face.center().x() - face.width() * 0.14, face.top() + 2, face.width() * 0.28, face.height() - 4));
     } else if (picture.param == "rim") {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0xD0, 0x80, 0x20), 3, Qt::DashLine));

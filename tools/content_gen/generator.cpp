@@ -79,8 +79,8 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
             found.push_back(p);
     }
     if (found.size() > 1)
-        throw ContentError("two real files for \"" + stem + "\" in " + folder.string() + ": " + found[0].filename().string() +
-                           " and " + found[1].filename().string());
+        throw ContentError("two real files for \"" + stem + "\" in " + folder.string() + ": " +
+                           found[0].filename().string() + " and " + found[1].filename().string());
     if (found.empty())
         return std::nullopt;
     return found.front();
@@ -88,7 +88,7 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
 
 // One output and how to make it.
 struct Task {
-    std::string key;     // state key: "P NAME" or "S path"
+    std::string key;  // state key: "P NAME" or "S path"
     fs::path output;
     std::string hash;
     std::function<void()> make;
@@ -219,10 +219,9 @@ Report generate(const Plan& plan, const Options& o)
     const size_t pictureCount = tasks.size();
     for (const content::Sound& sound : plan.sounds) {
         const fs::path output = fs::path(o.soundRoot) / soundPath(sound);
-        const auto real = o.overrideRoot.empty()
-                              ? std::nullopt
-                              : findOverride(overrides / "sounds" / folderPath(sound.folder), sound.name,
-                                             kSoundOverrideExtensions, false);
+        const auto real = o.overrideRoot.empty() ? std::nullopt
+                                                 : findOverride(overrides / "sounds" / folderPath(sound.folder),
+                                                                sound.name, kSoundOverrideExtensions, false);
         Task t;
         t.key = "S " + soundPath(sound);
         t.output = output;
@@ -307,7 +306,9 @@ Report generate(const Plan& plan, const Options& o)
                 fs::last_write_time(f, fixedTime, ec);
             const std::string part = o.rccOut + ".part";
             std::string log;
-            if (runProgram({o.rcc, "--binary", "--format-version", "3", "--compress-algo", "zstd", "-o", part, qrcPath.string()}, &log) != 0)
+            if (runProgram({o.rcc, "--binary", "--format-version", "3", "--compress-algo", "zstd", "-o", part,
+                            qrcPath.string()},
+                           &log) != 0)
                 throw ContentError("the resource compiler failed:\n" + log);
             fs::rename(part, o.rccOut);
             report.packed = true;

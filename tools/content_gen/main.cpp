@@ -45,8 +45,7 @@ int main(int argc, char** argv)
         o.voiceVersion = std::string(QH_VOICE_SOURCES_HASH) + gen::voiceToolVersions();
         const gen::Plan plan = gen::makePlan(content::collectAll());
         const gen::Report r = gen::generate(plan, o);
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("content: %d pictures drawn, %d kept; %d sounds spoken, %d kept; %d removed%s (%.1f s)\n",
                     r.picturesMade, r.picturesKept, r.soundsMade, r.soundsKept, r.removed,
                     r.packed ? "; pictures packed" : "", seconds);

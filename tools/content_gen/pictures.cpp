@@ -20,7 +20,8 @@ void checkFonts()
     } needed[] = {{art::kEmojiFamily, "fonts-noto-color-emoji"}, {art::kCjkFamily, "fonts-noto-cjk"}};
     for (const auto& f : needed)
         if (!families.contains(QString::fromLatin1(f.family)))
-            throw ContentError(std::string("the font \"") + f.family + "\" is missing (Debian package " + f.package + ")");
+            throw ContentError(std::string("the font \"") + f.family + "\" is missing (Debian package " + f.package +
+                               ")");
 }
 
 QImage paint(const content::Picture& picture)
@@ -48,9 +49,12 @@ QByteArray render(const content::Picture& picture)
 {
     const QImage image = paint(picture);
     switch (picture.format) {
-    case content::Format::Bmp: return gen::encodeBmp24(image);
-    case content::Format::Gif: return gen::encodeGif({image}, {});
-    case content::Format::Jpeg: return gen::encodeJpeg(image, 92);
+    case content::Format::Bmp:
+        return gen::encodeBmp24(image);
+    case content::Format::Gif:
+        return gen::encodeGif({image}, {});
+    case content::Format::Jpeg:
+        return gen::encodeJpeg(image, 92);
     }
     throw ContentError(describe(picture) + ": unknown format");
 }

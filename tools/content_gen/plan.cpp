@@ -29,9 +29,12 @@ bool validName(const std::string& s, bool upperAllowed)
 const char* voiceName(content::Voice v)
 {
     switch (v) {
-    case content::Voice::Chinese: return "Chinese";
-    case content::Voice::English: return "English";
-    case content::Voice::Cheer: return "Cheer";
+    case content::Voice::Chinese:
+        return "Chinese";
+    case content::Voice::English:
+        return "English";
+    case content::Voice::Cheer:
+        return "Cheer";
     }
     return "?";
 }
@@ -45,7 +48,8 @@ bool validFolder(const std::string& folder)
     return ok && folder.find("\\\\") == std::string::npos;
 }
 
-constexpr const char* kFolderRule = "the folder must be lower-case names each ending in a backslash (\"pinyin\\yunmu\\\")";
+constexpr const char* kFolderRule =
+    "the folder must be lower-case names each ending in a backslash (\"pinyin\\yunmu\\\")";
 
 void checkPicture(const content::Picture& p, std::vector<std::string>& errors)
 {
@@ -123,9 +127,12 @@ std::string mediaPicturePath(const content::Picture& p)
 const char* extensionOf(content::Format f)
 {
     switch (f) {
-    case content::Format::Bmp: return "bmp";
-    case content::Format::Gif: return "gif";
-    case content::Format::Jpeg: return "jpg";
+    case content::Format::Bmp:
+        return "bmp";
+    case content::Format::Gif:
+        return "gif";
+    case content::Format::Jpeg:
+        return "jpg";
     }
     return "bin";
 }

@@ -47,7 +47,8 @@ void speak(const content::Sound& sound, const std::string& text, const std::stri
     {
         std::ofstream(stem + ".txt", std::ios::binary) << text;
     }
-    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", "150", "-f", stem + ".txt", "-w", stem + ".raw.wav"}, sound);
+    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", "150", "-f", stem + ".txt", "-w", stem + ".raw.wav"},
+        sound);
     std::vector<std::string> sox = {"sox", "-D", "-R", stem + ".raw.wav"};
     for (const std::string& a : soxOut(stem + ".speech.wav"))
         sox.push_back(a);
@@ -94,8 +95,7 @@ int runProgram(const std::vector<std::string>& argv, std::string* log)
     if (spawned != 0)
         return -1;
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -110,8 +110,8 @@ std::string voiceToolVersions()
     for (const auto& t : tools) {
         std::string out;
         if (runProgram({t.program, t.option}, &out) != 0)
-            throw ContentError(std::string("the program \"") + t.program + "\" is missing (Debian package " + t.package +
-                               ")");
+            throw ContentError(std::string("the program \"") + t.program + "\" is missing (Debian package " +
+                               t.package + ")");
         versions += out;
     }
     return versions;
@@ -119,8 +119,8 @@ std::string voiceToolVersions()
 
 void synthesise(const content::Sound& sound, const std::string& workDir, const std::string& outPath)
 {
-    const std::string stem = (fs::path(workDir) / (fs::path(soundPath(sound)).parent_path().string() + "_" + sound.name))
-                                 .string();
+    const std::string stem =
+        (fs::path(workDir) / (fs::path(soundPath(sound)).parent_path().string() + "_" + sound.name)).string();
     fs::create_directories(fs::path(stem).parent_path());
     const std::string part = outPath + ".part";
     std::vector<std::string> finish = {"sox", "-D", "-R"};
@@ -129,8 +129,8 @@ void synthesise(const content::Sound& sound, const std::string& workDir, const s
         std::vector<std::string> clap = {"sox", "-D", "-R", "-n"};
         for (const std::string& a : soxOut(stem + ".clap.wav"))
             clap.push_back(a);
-        for (const char* a : {"synth", "1.6", "pinknoise", "band", "-n", "2200", "1600", "tremolo", "13", "95", "fade", "q",
-                              "0.05", "1.6", "0.7", "gain", "-n", "-8"})
+        for (const char* a : {"synth", "1.6", "pinknoise", "band", "-n", "2200", "1600", "tremolo", "13", "95", "fade",
+                              "q", "0.05", "1.6", "0.7", "gain", "-n", "-8"})
             clap.push_back(a);
         run(clap, sound);
         speak(sound, sound.say.empty() ? kCheerWord : sound.say, stem);
