@@ -1,5 +1,7 @@
 #include "lessons/boardquiz/board_find_quiz.h"
 
+#include "lesson_frame/layout_widget.h"
+
 #include "lesson_frame/guarded.h"
 #include "lesson_frame/random_draws.h"
 #include "platform/random.h"
@@ -31,10 +33,7 @@ BoardFindQuiz::BoardFindQuiz(const QuizTable& table, const LayoutSetup& setupLay
 template <class T>
 T* BoardFindQuiz::Child(const std::string& name) const
 {
-    T* widget = findChild<T*>(QString::fromStdString(name));
-    if (!widget)
-        throw std::logic_error("layout of " + std::string(table_.className) + " lacks " + name);
-    return widget;
+    return frame::LayoutWidget<T>(const_cast<BoardFindQuiz*>(this), name);
 }
 
 std::string BoardFindQuiz::CellButtonName(int slot)

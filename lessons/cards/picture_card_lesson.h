@@ -4,6 +4,7 @@
 // ways in which it differs from the others.
 #pragma once
 
+#include "lesson_frame/layout_widget.h"
 #include "lesson_frame/lesson_screen.h"
 #include "lesson_frame/page_navigation.h"
 #include "lessons/cards/card_tables.h"
@@ -89,15 +90,7 @@ private:
     frame::PageNavigation pages_;
 };
 
-// The widget of that name on a screen; throws when the layout lacks it.
-template <class T>
-T* LayoutWidget(QWidget* screen, const char* name)
-{
-    T* w = screen->findChild<T*>(QString::fromUtf8(name));
-    if (!w)
-        throw std::logic_error(std::string("layout lacks ") + name);
-    return w;
-}
+using frame::LayoutWidget;
 
 // Binds a click on a picture or a button to a handler.
 template <class F>

@@ -3,6 +3,8 @@
 // member's own player and stopper.
 #include "lessons/games/pattern_quiz.h"
 
+#include "lesson_frame/layout_widget.h"
+
 #include "lesson_frame/random_draws.h"
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -19,10 +21,7 @@ namespace {
 template <class T>
 T* child(QWidget* screen, const std::string& name)
 {
-    T* w = screen->findChild<T*>(QString::fromStdString(name));
-    if (!w)
-        throw std::logic_error("the layout of " + screen->objectName().toStdString() + " has no " + name);
-    return w;
+    return frame::LayoutWidget<T>(screen, name);
 }
 
 template <class T>

@@ -3,6 +3,7 @@
 // layout's widgets by the names their tables give.
 #pragma once
 
+#include "lesson_frame/layout_widget.h"
 #include "lesson_frame/lesson_screen.h"
 
 #include <functional>
@@ -26,10 +27,7 @@ protected:
     template <class T>
     T* Child(const std::string& name) const
     {
-        T* widget = findChild<T*>(QString::fromStdString(name));
-        if (!widget)
-            throw std::logic_error("layout of " + Settings().className + " lacks " + name);
-        return widget;
+        return frame::LayoutWidget<T>(const_cast<PadBoardLesson*>(this), name);
     }
 };
 
