@@ -3,6 +3,7 @@
 // invalid-picture error; the inputs that once found faults stay decodable.
 #include "platform/pictures.h"
 #include "tools/content_gen/picture_writers.h"
+#include "tests/support/process_memory.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -22,14 +23,7 @@ namespace {
 
 long residentMb()
 {
-    long pages = 0, resident = 0;
-    FILE* f = std::fopen("/proc/self/statm", "r");
-    if (!f)
-        return 0;
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-        resident = 0;
-    std::fclose(f);
-    return resident * ::sysconf(_SC_PAGESIZE) / (1024 * 1024);
+    return testing_support::ResidentKb() / 1024;
 }
 
 void put16(QByteArray& b, int v)

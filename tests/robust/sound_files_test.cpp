@@ -6,6 +6,7 @@
 #include "platform/audio_device.h"
 #include "platform/media_control.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/process_memory.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -59,17 +60,7 @@ std::string floats(std::initializer_list<float> values, size_t repeat)
     return s;
 }
 
-long residentKb()
-{
-    long pages = 0, resident = 0;
-    FILE* f = std::fopen("/proc/self/statm", "r");
-    if (!f)
-        return 0;
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-        resident = 0;
-    std::fclose(f);
-    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
-}
+using testing_support::ResidentKb;
 
 // The real platform's renames and a media interpreter over the real mixer
 // (without a sound card), recorded like the double records.
@@ -91,7 +82,7 @@ public:
     int drain(double maxSeconds, long* peakGrowthKb = nullptr)
     {
         std::vector<char> buf(44100 / 10 * 2 * 2);  // 100 ms
-        const long before = residentKb();
+        const long before = ResidentKb();
         int loudest = 0;
         for (int i = 0; i < maxSeconds * 10 && !mixer.idle(); ++i) {
             mixer.mix(buf.data(), static_cast<int64_t>(buf.size()));
@@ -99,7 +90,7 @@ public:
             for (size_t k = 0; k < buf.size() / 2; ++k)
                 loudest = std::max(loudest, std::abs(static_cast<int>(s[k])));
             if (peakGrowthKb && i % 50 == 0)
-                *peakGrowthKb = std::max(*peakGrowthKb, residentKb() - before);
+                *peakGrowthKb = std::max(*peakGrowthKb, ResidentKb() - before);
         }
         return loudest;
     }
@@ -177,9 +168,9 @@ TEST_F(SoundFiles, ALowRateRecordingIsConvertedWhilePlayingNotAtOnce)
     for (size_t i = 0; i < frames; ++i)
         samples[i] = static_cast<char>(128 + ((i / 10) % 2 ? 100 : -100));
     media.addSound("yanse\\", "st", wav(1000, 1, 8, samples));
-    const long before = residentKb();
+    const long before = ResidentKb();
     screen.PlayLessonSound("st");
-    EXPECT_LT(residentKb() - before, 24 * 1024);
+    EXPECT_LT(ResidentKb() - before, 24 * 1024);
     EXPECT_TRUE(hasDat("st"));
     long growth = 0;
     EXPECT_GT(platform.drain(600, &growth), 20000);
@@ -219,9 +210,9 @@ TEST(MediaInterpreterLimits, AFileOverTheLimitIsNotRead)
     ASSERT_EQ(::truncate(path.c_str(), off_t(kMaxSoundFileBytes) + 1), 0);
     Mixer mixer;
     MediaInterpreter mci(&mixer);
-    const long before = residentKb();
+    const long before = ResidentKb();
     EXPECT_EQ(mci.send("OPEN " + path + " TYPE mpegvideo ALIAS kj"), MCIERR_INVALID_FILE);
-    EXPECT_LT(residentKb() - before, 4 * 1024);
+    EXPECT_LT(ResidentKb() - before, 4 * 1024);
     EXPECT_FALSE(mci.isOpen("kj"));
     // Just under the limit opens (and, being silence of a valid header, plays).
     ASSERT_EQ(::truncate(path.c_str(), 0), 0);
