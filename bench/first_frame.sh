@@ -92,7 +92,7 @@ if [ "${LESSONS:-1}" != 0 ]; then
   if [ -n "$before" ] && [ -x "$before/lesson_open" ]; then
     "$before/lesson_open" >"$runtime/open-before"
     echo "  earlier build:"
-    grep -E '^(lessons|first|later|all|rss)' "$runtime/open-before" | sed 's/^/    /'
+    grep -E '^(lessons|first|later|all|page|rss|resident)' "$runtime/open-before" | sed 's/^/    /'
     echo "  this build:"
   fi
   sed 's/^/    /' "$runtime/open-after"

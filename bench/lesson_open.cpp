@@ -2,7 +2,8 @@
 // its menu entry does, and times the click to the lesson window's first
 // frame (its expose handled, so painted and flushed). Several rounds: the
 // first is every lesson's first visit. Prints each lesson's times, then the
-// median and the slowest, and the resident memory after all visits.
+// median and the slowest, the menu's page changes on the way, and the
+// resident memory after all visits (and the most after any one), by kind.
 //
 // Run it on a real display (first_frame.sh runs it under Xvfb) with the
 // build's media folders beside it; ROUNDS sets the number of rounds (3).
@@ -18,9 +19,14 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -76,6 +82,47 @@ void goToPage(TMainForm& menu, int page)
         menu.btn_lastpageClick();
 }
 
+// Resident memory by kind of mapping, from /proc/self/smaps: the heap and
+// other anonymous memory, font files, the program and its libraries, other
+// mapped files.
+void printResidentByKind(const char* when)
+{
+    std::ifstream smaps("/proc/self/smaps");
+    std::map<std::string, long> kb;
+    std::string line, kind;
+    while (std::getline(smaps, line)) {
+        if (!line.empty() && std::isxdigit(static_cast<unsigned char>(line[0])) && line.find('-') < 16 &&
+            line.find(' ') > line.find('-')) {
+            std::istringstream in(line);
+            std::string range, perms, offset, dev, inode, path;
+            in >> range >> perms >> offset >> dev >> inode;
+            std::getline(in >> std::ws, path);
+            if (path.empty())
+                kind = "anonymous";
+            else if (path == "[heap]")
+                kind = "heap";
+            else if (path[0] == '[')
+                kind = "other";
+            else if (path.find(".tt") != std::string::npos || path.find(".otf") != std::string::npos)
+                kind = "font files";
+            else if (path.find(".so") != std::string::npos || path.find("/bin/") != std::string::npos)
+                kind = "code";
+            else
+                kind = "other files";
+        } else if (line.rfind("Rss:", 0) == 0) {
+            kb[kind] += std::stol(line.substr(4));
+        }
+    }
+    std::printf("resident %s:", when);
+    for (const auto& [k, v] : kb)
+        std::printf(" %s %.1f MB;", k.c_str(), v / 1024.0);
+    const struct mallinfo2 m = mallinfo2();
+    std::printf(" malloc in use %.1f MB, free in its arenas %.1f MB\n", m.uordblks / 1048576.0,
+                m.fordblks / 1048576.0);
+    std::printf("picture cache: %zu pictures, %.1f MB spare\n", platform::embeddedPictureCache().count(),
+                platform::embeddedPictureCache().spareBytes() / 1048576.0);
+}
+
 double median(std::vector<double> v)
 {
     if (v.empty())
@@ -101,6 +148,7 @@ int main(int argc, char** argv)
     menu.Create();
     menu.show();
     settle(500);
+    printResidentByKind("with the menu shown");
 
     struct Lesson {
         const catalogue::MenuEntry* entry;
@@ -115,10 +163,18 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::vector<double> first, later;
+    std::vector<double> first, later, pageChanges;
+    long mostAfterVisitKb = 0;
     for (int round = 0; round < rounds; ++round) {
         for (Lesson& l : lessons) {
-            goToPage(menu, l.entry->page);
+            if (menu.PageIndex() != l.entry->page) {
+                // The menu's page drawn anew, fonts and icons loaded as needed.
+                QElapsedTimer pageClock;
+                pageClock.start();
+                goToPage(menu, l.entry->page);
+                menu.repaint();
+                pageChanges.push_back(static_cast<double>(pageClock.nsecsElapsed()) / 1e6);
+            }
             settle(60);
             app.watched = l.entry->className;
             app.shownMs = -1;
@@ -142,6 +198,7 @@ int main(int argc, char** argv)
             l.ms.push_back(ms);
             (round == 0 ? first : later).push_back(ms);
             settle(40);
+            mostAfterVisitKb = std::max(mostAfterVisitKb, statusKb("VmRSS:"));
         }
     }
 
@@ -162,7 +219,10 @@ int main(int argc, char** argv)
     if (!later.empty())
         std::printf("later visits: median %.1f ms, slowest %.1f ms\n", median(later), slowest(later));
     std::printf("all visits:   median %.1f ms, slowest %.1f ms\n", median(all), slowest(all));
+    std::printf("page changes: median %.1f ms, slowest %.1f ms\n", median(pageChanges), slowest(pageChanges));
+    std::printf("rss after any one visit at most %.1f MB\n", mostAfterVisitKb / 1024.0);
     std::printf("rss after every lesson: %.1f MB (peak %.1f MB)\n", statusKb("VmRSS:") / 1024.0,
                 statusKb("VmHWM:") / 1024.0);
+    printResidentByKind("after every lesson");
     return 0;
 }
