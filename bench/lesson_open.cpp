@@ -117,8 +117,7 @@ void printResidentByKind(const char* when)
     for (const auto& [k, v] : kb)
         std::printf(" %s %.1f MB;", k.c_str(), v / 1024.0);
     const struct mallinfo2 m = mallinfo2();
-    std::printf(" malloc in use %.1f MB, free in its arenas %.1f MB\n", m.uordblks / 1048576.0,
-                m.fordblks / 1048576.0);
+    std::printf(" malloc in use %.1f MB, free in its arenas %.1f MB\n", m.uordblks / 1048576.0, m.fordblks / 1048576.0);
     std::printf("picture cache: %zu pictures, %.1f MB spare\n", platform::embeddedPictureCache().count(),
                 platform::embeddedPictureCache().spareBytes() / 1048576.0);
 }
