@@ -106,7 +106,8 @@ QByteArray propertyOf(xcb_connection_t* c, xcb_window_t window, xcb_atom_t prope
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 256), nullptr);
     QByteArray value;
     if (reply)
-        value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+        value =
+            QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
     std::free(reply);
     return value;
 }

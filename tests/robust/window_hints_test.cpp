@@ -71,7 +71,7 @@ xcb_atom_t atomNamed(xcb_connection_t* c, const char* name)
 // What a window manager sees of the mapped window named `title`; empty
 // hints until there is one.
 struct SeenWindow {
-    std::vector<uint32_t> motif;     // _MOTIF_WM_HINTS
+    std::vector<uint32_t> motif;       // _MOTIF_WM_HINTS
     std::vector<std::string> types;    // _NET_WM_WINDOW_TYPE
     std::vector<std::string> allowed;  // _NET_WM_ALLOWED_ACTIONS (set by the window manager)
 };
@@ -124,8 +124,7 @@ bool findWindow(xcb_connection_t* c, xcb_window_t parent, const QByteArray& titl
         if (named && mapped) {
             seen.motif = property32(c, kids[i], motif, motif);
             seen.types = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM));
-            seen.allowed =
-                atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM));
+            seen.allowed = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM));
             found = seen.motif.size() == 5;
         } else if (depth < 2 && mapped) {
             found = findWindow(c, kids[i], title, seen, depth + 1);
@@ -183,9 +182,8 @@ SeenWindow mainWindowOnARealXServer(bool underOpenbox)
         t.restart();
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         // Under a window manager, wait until it has also judged the window.
-        while (t.elapsed() < 15000 &&
-               !(findWindow(c, root, QByteArray("青禾幼儿智能早教系统"), seen) &&
-                 (!underOpenbox || !seen.allowed.empty())))
+        while (t.elapsed() < 15000 && !(findWindow(c, root, QByteArray("青禾幼儿智能早教系统"), seen) &&
+                                        (!underOpenbox || !seen.allowed.empty())))
             QThread::msleep(50);
         app.kill();
         app.waitForFinished(5000);
@@ -224,9 +222,9 @@ TEST(WindowHints, UnderOpenboxOnlyCloseIsLeft)
     ASSERT_FALSE(seen.allowed.empty()) << "openbox did not judge the window";
     const std::set<std::string> allowed(seen.allowed.begin(), seen.allowed.end());
     EXPECT_TRUE(allowed.count("_NET_WM_ACTION_CLOSE"));  // Alt+F4 still reaches the window
-    for (const char* refused : {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MINIMIZE",
-                                "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
-                                "_NET_WM_ACTION_FULLSCREEN"})
+    for (const char* refused :
+         {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
+          "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_FULLSCREEN"})
         EXPECT_FALSE(allowed.count(refused)) << refused;
 }
 #endif
