@@ -16,6 +16,8 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #endif
 
 namespace platform {
@@ -25,9 +27,19 @@ namespace platform {
 std::array<uint32_t, 5> screenMotifHints()
 {
     constexpr uint32_t hintsFunctions = 1u << 0, hintsDecorations = 1u << 1;
-    constexpr uint32_t funcResize = 1u << 1, funcMove = 1u << 2;
     constexpr uint32_t decorBorder = 1u << 1, decorTitle = 1u << 3;
-    return {hintsFunctions | hintsDecorations, funcResize | funcMove, decorBorder | decorTitle, 0, 0};
+    // No functions at all: the window manager neither moves, resizes,
+    // minimises, maximises nor closes the window by itself (a close request
+    // still reaches the window where the window manager sends one).
+    return {hintsFunctions | hintsDecorations, 0, decorBorder | decorTitle, 0, 0};
+}
+
+const char* screenWindowType(std::string_view windowManager)
+{
+    // Openbox draws minimise and maximise for every normal window whatever
+    // the Motif hints say, and a close button for every window with a title
+    // bar; only a toolbar keeps its title bar with the close button alone.
+    return windowManager == "Openbox" ? "_NET_WM_WINDOW_TYPE_TOOLBAR" : nullptr;
 }
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -75,24 +87,68 @@ void TForm::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+#if QH_HAVE_XCB
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* c, std::string_view name)
+{
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+
+// The value of a window's property, empty when it has none.
+QByteArray propertyOf(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_atom_t type)
+{
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, type, 0, 256), nullptr);
+    QByteArray value;
+    if (reply)
+        value =
+            QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    std::free(reply);
+    return value;
+}
+
+// The running window manager's own name (empty without one).
+std::string windowManagerName(xcb_connection_t* c)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const QByteArray check = propertyOf(c, root, internAtom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() != sizeof(xcb_window_t))
+        return {};
+    xcb_window_t wm = 0;
+    std::memcpy(&wm, check.constData(), sizeof wm);
+    return propertyOf(c, wm, internAtom(c, "_NET_WM_NAME"), internAtom(c, "UTF8_STRING")).toStdString();
+}
+
+}  // namespace
+#endif
+
 void TForm::applyTitleBarHints()
 {
 #if QH_HAVE_XCB
-    // Qt writes only the functions for a title bar without buttons, and
-    // window managers that go by the decorations then draw every button.
+    // Written before the window is mapped: window managers read the window
+    // type only then.
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection() || !isWindow())
         return;
     xcb_connection_t* c = x11->connection();
-    static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
-    if (!reply)
+    const auto window = static_cast<xcb_window_t>(winId());
+    const xcb_atom_t motif = internAtom(c, "_MOTIF_WM_HINTS");
+    if (motif == XCB_ATOM_NONE)
         return;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
     const auto hints = screenMotifHints();
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(winId()), atom, atom, 32,
-                        static_cast<uint32_t>(hints.size()), hints.data());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, motif, motif, 32, static_cast<uint32_t>(hints.size()),
+                        hints.data());
+    if (const char* type = screenWindowType(windowManagerName(c))) {
+        const xcb_atom_t value = internAtom(c, type);
+        if (value != XCB_ATOM_NONE)
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, internAtom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                                32, 1, &value);
+    }
     xcb_flush(c);
 #endif
 }

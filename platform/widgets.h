@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 class QEventLoop;
 
@@ -43,9 +44,14 @@ inline constexpr Qt::WindowFlags kScreenFlags = Qt::Window | Qt::CustomizeWindow
 
 // The Motif window-manager hints every screen carries on X11 (flags,
 // functions, decorations, input mode, status): border and title only, and
-// no minimise, maximise or close function, so window managers draw a title
-// bar without buttons.
+// no move, resize, minimise, maximise or close function, so window managers
+// draw a title bar without buttons and keep the window where it is.
 std::array<uint32_t, 5> screenMotifHints();
+
+// The window type a screen declares under the named window manager (its
+// _NET_WM_NAME) for a title bar with the fewest buttons there; null keeps
+// the normal type.
+const char* screenWindowType(std::string_view windowManager);
 
 // A screen: a top-level window of a fixed outer size, centred, without
 // title-bar buttons, that the window manager can neither move nor resize.
@@ -88,7 +94,8 @@ protected:
 
 private:
     void centre();
-    // Writes screenMotifHints() on the X11 window (before it is mapped).
+    // Writes screenMotifHints() and screenWindowType() on the X11 window
+    // (before it is mapped).
     void applyTitleBarHints();
 
     QEventLoop* modalLoop_ = nullptr;

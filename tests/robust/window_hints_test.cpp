@@ -1,7 +1,7 @@
 // Every screen asks for a title bar with its caption and no buttons: the
 // window flags, and on a real X server the Motif hints the program's main
-// window carries (border and title decorations; no minimise, maximise or
-// close function).
+// window carries (border and title decorations; no function), and under
+// openbox the toolbar type and the actions openbox then allows.
 #include "app/lesson_families.h"
 #include "app/Main_Form.h"
 #include "lesson_frame/lesson_registry.h"
@@ -25,6 +25,8 @@
 
 #include <cstdlib>
 #include <random>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -48,30 +50,67 @@ TEST(WindowHints, EveryScreenHasATitleBarWithoutButtons)
         EXPECT_FALSE(f & buttons);
         EXPECT_FALSE(f.testFlag(Qt::FramelessWindowHint));
     }
-    // flags: functions and decorations; functions: resize, move; decorations: border, title.
-    EXPECT_EQ(platform::screenMotifHints(), (std::array<uint32_t, 5>{0x3, 0x6, 0xA, 0, 0}));
+    // flags: functions and decorations; functions: none; decorations: border, title.
+    EXPECT_EQ(platform::screenMotifHints(), (std::array<uint32_t, 5>{0x3, 0x0, 0xA, 0, 0}));
+    // Only under openbox is the window a toolbar (its sole way to drop minimise and maximise).
+    EXPECT_STREQ(platform::screenWindowType("Openbox"), "_NET_WM_WINDOW_TYPE_TOOLBAR");
+    for (const char* other : {"", "Xfwm4", "KWin", "Mutter (Muffin)", "openbox"})
+        EXPECT_EQ(platform::screenWindowType(other), nullptr) << other;
 }
 
 #if QH_HAVE_XCB
-// The _MOTIF_WM_HINTS of the mapped top-level window named `title`, empty
-// until there is one.
-std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
+xcb_atom_t atomNamed(xcb_connection_t* c, const char* name)
 {
-    auto atom = [c](const char* name) {
-        xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
-        std::free(r);
-        return a;
-    };
-    const xcb_atom_t motif = atom("_MOTIF_WM_HINTS"), netName = atom("_NET_WM_NAME");
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
+    xcb_intern_atom_reply_t* r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(r);
+    return a;
+}
+
+// What a window manager sees of the mapped window named `title`; empty
+// hints until there is one.
+struct SeenWindow {
+    std::vector<uint32_t> motif;       // _MOTIF_WM_HINTS
+    std::vector<std::string> types;    // _NET_WM_WINDOW_TYPE
+    std::vector<std::string> allowed;  // _NET_WM_ALLOWED_ACTIONS (set by the window manager)
+};
+
+std::vector<uint32_t> property32(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type)
+{
+    xcb_get_property_reply_t* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, name, type, 0, 64), nullptr);
     std::vector<uint32_t> out;
+    if (r && r->format == 32) {
+        const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r));
+        out.assign(v, v + xcb_get_property_value_length(r) / 4);
+    }
+    std::free(r);
+    return out;
+}
+
+std::vector<std::string> atomNames(xcb_connection_t* c, const std::vector<uint32_t>& atoms)
+{
+    std::vector<std::string> names;
+    for (uint32_t a : atoms) {
+        xcb_get_atom_name_reply_t* r = xcb_get_atom_name_reply(c, xcb_get_atom_name(c, a), nullptr);
+        if (r)
+            names.emplace_back(xcb_get_atom_name_name(r), xcb_get_atom_name_name_length(r));
+        std::free(r);
+    }
+    return names;
+}
+
+// Looks through the top-level windows and, under a window manager, the
+// children of its frames.
+bool findWindow(xcb_connection_t* c, xcb_window_t parent, const QByteArray& title, SeenWindow& seen, int depth = 0)
+{
+    const xcb_atom_t motif = atomNamed(c, "_MOTIF_WM_HINTS"), netName = atomNamed(c, "_NET_WM_NAME");
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, parent), nullptr);
     if (!tree)
-        return out;
+        return false;
     const xcb_window_t* kids = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree) && out.empty(); ++i) {
+    bool found = false;
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i) {
         xcb_get_property_reply_t* name = xcb_get_property_reply(
             c, xcb_get_property(c, 0, kids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
         const bool named = name && QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
@@ -80,32 +119,32 @@ std::vector<uint32_t> motifHintsOf(xcb_connection_t* c, const QByteArray& title)
         // Read once the window is mapped: the hints it was shown with.
         xcb_get_window_attributes_reply_t* attrs =
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, kids[i]), nullptr);
-        const bool match = named && attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE;
+        const bool mapped = attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE;
         std::free(attrs);
-        if (!match)
-            continue;
-        xcb_get_property_reply_t* hints =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, kids[i], motif, motif, 0, 5), nullptr);
-        if (hints && xcb_get_property_value_length(hints) == 20) {
-            const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(hints));
-            out.assign(v, v + 5);
+        if (named && mapped) {
+            seen.motif = property32(c, kids[i], motif, motif);
+            seen.types = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM));
+            seen.allowed = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM));
+            found = seen.motif.size() == 5;
+        } else if (depth < 2 && mapped) {
+            found = findWindow(c, kids[i], title, seen, depth + 1);
         }
-        std::free(hints);
     }
     std::free(tree);
-    return out;
+    return found;
 }
 
-TEST(WindowHints, TheMainWindowCarriesThemOnARealXServer)
+// Runs the program on a fresh Xvfb display, under openbox when asked, and
+// reports its main window as the window manager sees it.
+SeenWindow mainWindowOnARealXServer(bool underOpenbox)
 {
+    SeenWindow seen;
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    if (xvfb.isEmpty())
-        GTEST_SKIP() << "no Xvfb";
-    std::mt19937 rng(static_cast<unsigned>(QCoreApplication::applicationPid()));
+    std::mt19937 rng(static_cast<unsigned>(QCoreApplication::applicationPid()) + (underOpenbox ? 1u : 0u));
     const int display = 200 + static_cast<int>(rng() % 500);
-    QProcess server;
+    QProcess server, wm, app;
     server.start(xvfb, {QString(":%1").arg(display), "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
-    ASSERT_TRUE(server.waitForStarted(5000));
+    EXPECT_TRUE(server.waitForStarted(5000));
     const QByteArray name = QByteArray(":") + QByteArray::number(display);
     xcb_connection_t* c = nullptr;
     QElapsedTimer t;
@@ -118,34 +157,75 @@ TEST(WindowHints, TheMainWindowCarriesThemOnARealXServer)
         c = nullptr;
         QThread::msleep(50);
     }
-    ASSERT_NE(c, nullptr) << "Xvfb did not come up";
-
-    QTemporaryDir folder, runtime;
-    const QString program = folder.path() + "/qinghe";
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
-    QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess app;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", name);
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    app.setProcessEnvironment(env);
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted(5000));
-    std::vector<uint32_t> hints;
-    t.restart();
-    while (hints.empty() && t.elapsed() < 15000) {
-        QThread::msleep(50);
-        hints = motifHintsOf(c, QByteArray("青禾幼儿智能早教系统"));
+    QTemporaryDir folder, runtime;
+    if (c) {
+        if (underOpenbox) {
+            wm.setProcessEnvironment(env);
+            wm.start(QStandardPaths::findExecutable("openbox"), {"--sm-disable"});
+            // Ready once it names itself on the root window.
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+            t.restart();
+            while (property32(c, root, atomNamed(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).empty() &&
+                   t.elapsed() < 10000)
+                QThread::msleep(50);
+        }
+        const QString program = folder.path() + "/qinghe";
+        EXPECT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        app.setProcessEnvironment(env);
+        app.start(program, {});
+        EXPECT_TRUE(app.waitForStarted(5000));
+        t.restart();
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        // Under a window manager, wait until it has also judged the window.
+        while (t.elapsed() < 15000 && !(findWindow(c, root, QByteArray("青禾幼儿智能早教系统"), seen) &&
+                                        (!underOpenbox || !seen.allowed.empty())))
+            QThread::msleep(50);
+        app.kill();
+        app.waitForFinished(5000);
+        xcb_disconnect(c);
     }
-    app.kill();
-    app.waitForFinished(5000);
-    xcb_disconnect(c);
+    if (underOpenbox) {
+        wm.kill();
+        wm.waitForFinished(5000);
+    }
     server.kill();
     server.waitForFinished(5000);
-    ASSERT_EQ(hints.size(), 5u) << "no main window with Motif hints";
+    return seen;
+}
+
+TEST(WindowHints, TheMainWindowCarriesThemOnARealXServer)
+{
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+        GTEST_SKIP() << "no Xvfb";
+    const SeenWindow seen = mainWindowOnARealXServer(false);
+    ASSERT_EQ(seen.motif.size(), 5u) << "no main window with Motif hints";
     const auto expected = platform::screenMotifHints();
-    EXPECT_EQ(hints, std::vector<uint32_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(seen.motif, std::vector<uint32_t>(expected.begin(), expected.end()));
+}
+
+// Openbox draws a title bar with the caption and the close button only, and
+// neither moves, resizes, minimises nor maximises the window.
+TEST(WindowHints, UnderOpenboxOnlyCloseIsLeft)
+{
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("openbox").isEmpty())
+        GTEST_SKIP() << "no Xvfb or openbox";
+    const SeenWindow seen = mainWindowOnARealXServer(true);
+    ASSERT_EQ(seen.motif.size(), 5u) << "no main window under openbox";
+    const auto expected = platform::screenMotifHints();
+    EXPECT_EQ(seen.motif, std::vector<uint32_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(seen.types, std::vector<std::string>{"_NET_WM_WINDOW_TYPE_TOOLBAR"});
+    ASSERT_FALSE(seen.allowed.empty()) << "openbox did not judge the window";
+    const std::set<std::string> allowed(seen.allowed.begin(), seen.allowed.end());
+    EXPECT_TRUE(allowed.count("_NET_WM_ACTION_CLOSE"));  // Alt+F4 still reaches the window
+    for (const char* refused :
+         {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
+          "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_FULLSCREEN"})
+        EXPECT_FALSE(allowed.count(refused)) << refused;
 }
 #endif
 
