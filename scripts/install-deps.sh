@@ -10,7 +10,7 @@ packages=(
   fonts-noto-cjk fonts-noto-color-emoji
   espeak-ng sox
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth
+  xvfb xauth openbox
 )
 missing=()
 for p in "${packages[@]}"; do
