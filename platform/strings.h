@@ -3,6 +3,7 @@
 // are deleted from).
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@ inline std::string UpperCase(std::string s)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return s;
+}
+
+// n written with at least three digits ("007", "042"): the stem of the
+// numbered sound and picture names.
+inline std::string ThreeDigits(int n)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", n);
+    return text;
 }
 
 class TStrings {

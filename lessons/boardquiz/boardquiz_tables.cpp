@@ -1,15 +1,13 @@
 #include "lessons/boardquiz/boardquiz_tables.h"
+#include "platform/strings.h"
 
-#include <cstdio>
 
 namespace boardquiz {
 
 namespace {
 std::string threeDigits(const char* prefix, int n)
 {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%03d", n);
-    return prefix + std::string(digits);
+    return prefix + platform::ThreeDigits(n);
 }
 }  // namespace
 

@@ -1,8 +1,8 @@
 // Find the food "找食物": five animals on top, their five foods shuffled below;
 // an animal click names the animal, a food click names the food.
 #include "lessons/games/pair_match_tables.h"
+#include "platform/strings.h"
 
-#include <cstdio>
 
 namespace games {
 
@@ -30,13 +30,6 @@ const char* const kFoodMarker = "zsw_marker";
 
 namespace {
 
-std::string number(int n)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%03d", n);
-    return text;
-}
-
 // The clicked food's caption against the selected animal's food.
 bool eatsThis(const PairMatchTables& t, int page, int topSlot, const std::string&, const std::string& bottomCaption)
 {
@@ -53,7 +46,7 @@ PairMatchTables build()
         MatchRow top, bottom;
         for (size_t i = 0; i < kPairSlots; ++i) {
             const AnimalAndFood& e = kAnimalsAndFoods[page * kPairSlots + i];
-            const std::string n = number(static_cast<int>(page * kPairSlots + i + 1));
+            const std::string n = platform::ThreeDigits(static_cast<int>(page * kPairSlots + i + 1));
             top[i] = {e.animal, n, "zswt" + n};
             bottom[i] = {e.food, "b" + n, "zswtb" + n};
         }

@@ -1,8 +1,8 @@
 // The numeral match "数字配对": the everyday numerals 一..十 on top, the same
 // numbers in their formal form 壹..拾 shuffled below; every click speaks a number.
 #include "lessons/games/pair_match_tables.h"
+#include "platform/strings.h"
 
-#include <cstdio>
 
 namespace games {
 
@@ -69,9 +69,7 @@ std::string NumberValueSound(int value)
         return "gz";
     if (value < 1 || value > 10)
         return "";
-    char name[8];
-    std::snprintf(name, sizeof name, "%03d", value);
-    return name;
+    return platform::ThreeDigits(value);
 }
 
 const PairMatchTables& NumeralMatchTables()

@@ -1,8 +1,8 @@
 // The 30 riddles, by number, with their texts as the screen shows them
 // (ASCII and full-width punctuation and blanks as they stand) and answers.
 #include "lessons/soundboards/caimiyu_tables.h"
+#include "platform/strings.h"
 
-#include <cstdio>
 
 namespace soundboards {
 
@@ -80,9 +80,7 @@ int RiddleNumber(int page, int slot)
 
 std::string RiddleSound(int n)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d", n);
-    return text;
+    return platform::ThreeDigits(n);
 }
 
 std::string RiddleCaption(int n)

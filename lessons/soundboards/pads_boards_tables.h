@@ -2,17 +2,10 @@
 // tables: numbers travel as sound names of three digits.
 #pragma once
 
-#include <cstdio>
-#include <string>
+#include "platform/strings.h"
 
 namespace soundboards::padboard {
 
-// n written with three digits ("007"), the stem of a number's sound.
-inline std::string ThreeDigits(int n)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d", n);
-    return text;
-}
+using platform::ThreeDigits;
 
 }  // namespace soundboards::padboard

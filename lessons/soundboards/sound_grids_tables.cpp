@@ -3,8 +3,8 @@
 // the wanted syllable; where no common character reads so, from the pinyin
 // with its tone number, which the pinyin voice reads as written.
 #include "lessons/soundboards/sound_grids_tables.h"
+#include "platform/strings.h"
 
-#include <cstdio>
 
 namespace soundboards {
 
@@ -114,9 +114,7 @@ const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
 
 std::string SoundNumber(int n)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d", n);
-    return text;
+    return platform::ThreeDigits(n);
 }
 
 std::span<const SoundGridMember> SoundGridMembers()
