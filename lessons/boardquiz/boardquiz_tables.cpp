@@ -1,7 +1,6 @@
 #include "lessons/boardquiz/boardquiz_tables.h"
 #include "platform/strings.h"
 
-
 namespace boardquiz {
 
 namespace {

@@ -3,7 +3,6 @@
 #include "lessons/games/pair_match_tables.h"
 #include "platform/strings.h"
 
-
 namespace games {
 
 // clang-format off

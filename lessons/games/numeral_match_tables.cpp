@@ -3,7 +3,6 @@
 #include "lessons/games/pair_match_tables.h"
 #include "platform/strings.h"
 
-
 namespace games {
 
 const std::array<const char*, 10> kFormalNumerals = {"壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖", "拾"};

@@ -3,7 +3,6 @@
 #include "lessons/soundboards/caimiyu_tables.h"
 #include "platform/strings.h"
 
-
 namespace soundboards {
 
 // clang-format off

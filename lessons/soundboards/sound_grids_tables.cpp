@@ -5,7 +5,6 @@
 #include "lessons/soundboards/sound_grids_tables.h"
 #include "platform/strings.h"
 
-
 namespace soundboards {
 
 namespace {
