@@ -1,6 +1,7 @@
 // The imagine-the-animal screen: the group draw, the answer check and "下一组".
 #include "lessons/games/form_FaSanSiwei.h"
 
+#include "lesson_frame/layout_widget.h"
 #include "lesson_frame/random_draws.h"
 #include "platform/random.h"
 #include "platform/strings.h"
@@ -8,12 +9,6 @@
 #include "ui_games_fasansiwei.h"
 
 namespace {
-
-template <class T>
-T* child(QWidget* screen, const std::string& name)
-{
-    return screen->findChild<T*>(QString::fromStdString(name));
-}
 
 // The key of animal text v in a table, or an error that ends the step
 // (a value that is no animal cannot name a picture).
@@ -36,17 +31,18 @@ TFM_FaSanSiwei::TFM_FaSanSiwei() : LessonScreen(frame::ScreenSettings("TFM_FaSan
     std::vector<platform::TLabel*> labels;
     for (int i = 0; i < games::kImagineShown; ++i) {
         const auto k = static_cast<size_t>(i);
-        images_[k] = child<platform::TImage>(this, "Image" + std::to_string(i + 1));
-        markLabels_[k] = child<platform::TLabel>(this, "lb" + std::to_string(i + 1));
+        images_[k] = frame::LayoutWidget<platform::TImage>(this, "Image" + std::to_string(i + 1));
+        markLabels_[k] = frame::LayoutWidget<platform::TLabel>(this, "lb" + std::to_string(i + 1));
         // The mark sits on the picture's corner; a click there still picks the picture.
         markLabels_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
         labels.push_back(markLabels_[k]);
         frame::OnClick(images_[k], [this, i] { ImageClick(i); });
     }
     marks_ = games::AnswerMark(labels);
-    clue_ = child<platform::TImage>(this, "img000");
-    frame::OnClick(child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { NextGroupClick(); });
-    frame::OnClick(child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    clue_ = frame::LayoutWidget<platform::TImage>(this, "img000");
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { NextGroupClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"),
+                   [this] { btn_backlasmenuClick(); });
 }
 
 void TFM_FaSanSiwei::FormCreate()

@@ -2,6 +2,7 @@
 // trapped-animal files read from the media folder.
 #include "lessons/games/form_password.h"
 
+#include "lesson_frame/layout_widget.h"
 #include "lesson_frame/random_draws.h"
 #include "lessons/games/game_vocabulary.h"
 #include "platform/random.h"
@@ -12,12 +13,6 @@
 #include <QFileInfo>
 
 namespace {
-
-template <class T>
-T* child(QWidget* screen, const std::string& name)
-{
-    return screen->findChild<T*>(QString::fromStdString(name));
-}
 
 // A trapped animal's picture is a few hundred kilobytes; anything far larger
 // is not one of them and is not read.
@@ -88,20 +83,21 @@ TFM_Password::TFM_Password() : LessonScreen(frame::ScreenSettings("TFM_Password"
 {
     Ui::TFM_Password().setupUi(this);
     for (size_t i = 0; i < slots_.size(); ++i)
-        slots_[i] = child<platform::TLabel>(this, "lbb" + std::to_string(i + 1));
-    code_ = child<platform::TLabel>(this, "lb1");
-    help_ = child<platform::TImage>(this, "img_help");
-    start_ = child<platform::TImage>(this, "img_start");
-    startHand_ = child<platform::TImage>(this, "img_start_shou");
-    enterHand_ = child<platform::TImage>(this, "img_enter");
-    nextHand_ = child<platform::TImage>(this, "img_next");
+        slots_[i] = frame::LayoutWidget<platform::TLabel>(this, "lbb" + std::to_string(i + 1));
+    code_ = frame::LayoutWidget<platform::TLabel>(this, "lb1");
+    help_ = frame::LayoutWidget<platform::TImage>(this, "img_help");
+    start_ = frame::LayoutWidget<platform::TImage>(this, "img_start");
+    startHand_ = frame::LayoutWidget<platform::TImage>(this, "img_start_shou");
+    enterHand_ = frame::LayoutWidget<platform::TImage>(this, "img_enter");
+    nextHand_ = frame::LayoutWidget<platform::TImage>(this, "img_next");
     for (const games::RescueKey& key : games::kRescueKeys)
-        frame::OnClick(child<platform::TSpeedButton>(this, key.button), [this, &key] { KeyClick(key); });
+        frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, key.button), [this, &key] { KeyClick(key); });
     frame::OnClick(start_, [this] { StartClick(); });
-    frame::OnClick(child<platform::TSpeedButton>(this, "SpeedButton2"), [this] { BackspaceClick(); });
-    frame::OnClick(child<platform::TSpeedButton>(this, "btnEnter"), [this] { EnterClick(); });
-    frame::OnClick(child<platform::TSpeedButton>(this, "SpeedButton1"), [this] { NextGroupClick(); });
-    frame::OnClick(child<platform::TSpeedButton>(this, "btn_backlasmenu"), [this] { btn_backlasmenuClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton2"), [this] { BackspaceClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btnEnter"), [this] { EnterClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton1"), [this] { NextGroupClick(); });
+    frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btn_backlasmenu"),
+                   [this] { btn_backlasmenuClick(); });
 }
 
 void TFM_Password::FormCreate()
@@ -133,9 +129,9 @@ void TFM_Password::LoadKeyboardSkin()
     frame::Guarded([this] {
         const platform::Picture face = platform::loadPictureResource(games::kRescueKeyFace);
         for (const games::RescueKey& key : games::kRescueKeys)
-            child<platform::TImage>(this, key.face)->setPicture(face);
-        LoadNamedPicture(child<platform::TImage>(this, "img_back_H"), games::kRescueBackFace);
-        LoadNamedPicture(child<platform::TImage>(this, "img_back_enter"), games::kRescueEnterFace);
+            frame::LayoutWidget<platform::TImage>(this, key.face)->setPicture(face);
+        LoadNamedPicture(frame::LayoutWidget<platform::TImage>(this, "img_back_H"), games::kRescueBackFace);
+        LoadNamedPicture(frame::LayoutWidget<platform::TImage>(this, "img_back_enter"), games::kRescueEnterFace);
     });
 }
 
@@ -243,7 +239,7 @@ void TFM_Password::StartClick()
 
 void TFM_Password::KeyClick(const games::RescueKey& key)
 {
-    auto* button = child<platform::TSpeedButton>(this, key.button);
+    auto* button = frame::LayoutWidget<platform::TSpeedButton>(this, key.button);
     frame::Guarded([this, button] { EnterCodeChar(button->text().toStdString()); });
     // Every key speaks, also when its character is not taken.
     PlayLessonSound(key.sound);

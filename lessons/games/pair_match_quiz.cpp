@@ -1,5 +1,6 @@
 #include "lessons/games/pair_match_quiz.h"
 
+#include "lesson_frame/layout_widget.h"
 #include "lesson_frame/guarded.h"
 
 #include <QLabel>
@@ -7,12 +8,6 @@
 namespace games {
 
 namespace {
-
-template <class T>
-T* child(QWidget* screen, const std::string& name)
-{
-    return screen->findChild<T*>(QString::fromStdString(name));
-}
 
 std::string numbered(const std::string& prefix, size_t i)
 {
@@ -44,20 +39,20 @@ PairMatchQuiz::Layout PairMatchQuiz::buildLayout(QWidget* screen, const PairMatc
     setupLayout(screen);
     Layout l;
     for (size_t i = 0; i < kPairSlots; ++i) {
-        l.top.buttons[i] = child<platform::TSpeedButton>(screen, numbered("btn_a", i));
-        l.bottom.buttons[i] = child<platform::TSpeedButton>(screen, numbered("btn_b", i));
-        l.top.captions[i] = child<QWidget>(screen, numbered(t.topCaptions, i));
-        l.bottom.captions[i] = child<QWidget>(screen, numbered(t.bottomCaptions, i));
+        l.top.buttons[i] = frame::LayoutWidget<platform::TSpeedButton>(screen, numbered("btn_a", i));
+        l.bottom.buttons[i] = frame::LayoutWidget<platform::TSpeedButton>(screen, numbered("btn_b", i));
+        l.top.captions[i] = frame::LayoutWidget<QWidget>(screen, numbered(t.topCaptions, i));
+        l.bottom.captions[i] = frame::LayoutWidget<QWidget>(screen, numbered(t.bottomCaptions, i));
         if (!t.topPictures.empty())
-            l.top.pictures[i] = child<platform::TImage>(screen, numbered(t.topPictures, i));
+            l.top.pictures[i] = frame::LayoutWidget<platform::TImage>(screen, numbered(t.topPictures, i));
         if (!t.bottomPictures.empty())
-            l.bottom.pictures[i] = child<platform::TImage>(screen, numbered(t.bottomPictures, i));
-        l.markers.push_back(child<QWidget>(screen, numbered(t.markers, i)));
-        l.marks.push_back(child<platform::TLabel>(screen, numbered("lb", i)));
+            l.bottom.pictures[i] = frame::LayoutWidget<platform::TImage>(screen, numbered(t.bottomPictures, i));
+        l.markers.push_back(frame::LayoutWidget<QWidget>(screen, numbered(t.markers, i)));
+        l.marks.push_back(frame::LayoutWidget<platform::TLabel>(screen, numbered("lb", i)));
     }
-    l.next = child<platform::TSpeedButton>(screen, "btn_nextpage");
-    l.previous = child<platform::TSpeedButton>(screen, "btn_lastpage");
-    l.back = child<platform::TSpeedButton>(screen, "btn_backlasmenu");
+    l.next = frame::LayoutWidget<platform::TSpeedButton>(screen, "btn_nextpage");
+    l.previous = frame::LayoutWidget<platform::TSpeedButton>(screen, "btn_lastpage");
+    l.back = frame::LayoutWidget<platform::TSpeedButton>(screen, "btn_backlasmenu");
     return l;
 }
 
@@ -114,7 +109,7 @@ void PairMatchQuiz::LoadFixedTiles()
 {
     for (const auto& [prefix, picture] : tables_.fixedTiles)
         for (size_t i = 0; i < kPairSlots; ++i)
-            LoadNamedPicture(child<platform::TImage>(this, numbered(prefix, i)), picture);
+            LoadNamedPicture(frame::LayoutWidget<platform::TImage>(this, numbered(prefix, i)), picture);
 }
 
 void PairMatchQuiz::ShowMatchPage()

@@ -19,17 +19,11 @@ namespace games {
 namespace {
 
 template <class T>
-T* child(QWidget* screen, const std::string& name)
-{
-    return frame::LayoutWidget<T>(screen, name);
-}
-
-template <class T>
 std::vector<T*> namedChildren(QWidget* screen, const std::vector<std::string>& names)
 {
     std::vector<T*> widgets;
     for (const std::string& name : names)
-        widgets.push_back(child<T>(screen, name));
+        widgets.push_back(frame::LayoutWidget<T>(screen, name));
     return widgets;
 }
 
@@ -68,8 +62,8 @@ PatternQuiz::Layout PatternQuiz::buildLayout(QWidget* screen, const PatternMembe
     const auto places = [&](const std::vector<std::string>& names) {
         std::vector<QWidget*> widgets;
         for (const std::string& name : names)
-            widgets.push_back(m.pictures ? static_cast<QWidget*>(child<platform::TImage>(screen, name))
-                                         : child<platform::TLabel>(screen, name));
+            widgets.push_back(m.pictures ? static_cast<QWidget*>(frame::LayoutWidget<platform::TImage>(screen, name))
+                                         : frame::LayoutWidget<platform::TLabel>(screen, name));
         return widgets;
     };
     l.example1 = places(m.example1);
@@ -79,14 +73,14 @@ PatternQuiz::Layout PatternQuiz::buildLayout(QWidget* screen, const PatternMembe
     l.gapPictures = namedChildren<platform::TImage>(screen, m.gapPictures);
     l.thumbs = namedChildren<QWidget>(screen, m.thumbs);
     for (size_t i = 0; i < kPatternCandidates; ++i) {
-        l.buttons[i] = child<platform::TSpeedButton>(screen, kCandidateButtons[i]);
-        l.candidatePictures[i] = child<platform::TImage>(screen, kCandidatePictures[i]);
+        l.buttons[i] = frame::LayoutWidget<platform::TSpeedButton>(screen, kCandidateButtons[i]);
+        l.candidatePictures[i] = frame::LayoutWidget<platform::TImage>(screen, kCandidatePictures[i]);
     }
-    l.arrow = child<QWidget>(screen, "img_jian");
-    l.redHand = child<QWidget>(screen, "img_jian2");
-    l.instruction = child<platform::TLabel>(screen, "Label1");
-    l.nextGroup = child<platform::TSpeedButton>(screen, "btn_once");
-    l.back = child<platform::TSpeedButton>(screen, "btn_backlasmenu");
+    l.arrow = frame::LayoutWidget<QWidget>(screen, "img_jian");
+    l.redHand = frame::LayoutWidget<QWidget>(screen, "img_jian2");
+    l.instruction = frame::LayoutWidget<platform::TLabel>(screen, "Label1");
+    l.nextGroup = frame::LayoutWidget<platform::TSpeedButton>(screen, "btn_once");
+    l.back = frame::LayoutWidget<platform::TSpeedButton>(screen, "btn_backlasmenu");
     return l;
 }
 
