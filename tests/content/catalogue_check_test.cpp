@@ -83,34 +83,35 @@ TEST(ContentCatalogue, DeclarationsAreValid)
 
 TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
 {
-    for (const content::Picture& spec : plan().pictures) {
-        SCOPED_TRACE(gen::describe(spec));
-        if (spec.storage == content::Storage::MediaFile)
+    for (const content::Picture& picture : plan().pictures) {
+        SCOPED_TRACE(gen::describe(picture));
+        if (picture.storage == content::Storage::MediaFile)
             continue;  // a file in a media folder, checked below
         QByteArray bytes;
         try {
-            if (spec.storage == content::Storage::RawData)
-                bytes = platform::loadRawResource(spec.name);
+            if (picture.storage == content::Storage::RawData)
+                bytes = platform::loadRawResource(picture.name);
             else
-                bytes = platform::loadPictureResource(spec.name).frames.empty() ? QByteArray() : QByteArray("ok");
+                bytes = platform::loadPictureResource(picture.name).frames.empty() ? QByteArray() : QByteArray("ok");
         } catch (const std::exception& e) {
             ADD_FAILURE() << "not embedded: " << e.what();
             continue;
         }
-        const platform::Picture pic = spec.storage == content::Storage::RawData
+        const platform::Picture pic = picture.storage == content::Storage::RawData
                                           ? platform::decodePicture(bytes)
-                                          : platform::loadPictureResource(spec.name);
-        EXPECT_EQ(pic.size(), QSize(spec.width, spec.height));
-        if (isOverride(spec.name))
+                                          : platform::loadPictureResource(picture.name);
+        EXPECT_EQ(pic.size(), QSize(picture.width, picture.height));
+        if (isOverride(picture.name))
             continue;  // real content may come in any format the store decodes
-        const char* root = spec.storage == content::Storage::RawData ? ":/rcdata/" : ":/pictures/";
+        const char* root = picture.storage == content::Storage::RawData ? ":/rcdata/" : ":/pictures/";
         const QString path =
-            QString::fromLatin1(root) + QString::fromStdString(spec.name) +
-            (spec.storage == content::Storage::RawData ? QString() : QString(".") + gen::extensionOf(spec.format));
+            QString::fromLatin1(root) + QString::fromStdString(picture.name) +
+            (picture.storage == content::Storage::RawData ? QString()
+                                                          : QString(".") + gen::extensionOf(picture.format));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
         const QByteArray data = f.readAll();
-        switch (spec.format) {
+        switch (picture.format) {
         case content::Format::Bmp:
             ASSERT_GT(data.size(), 30);
             EXPECT_TRUE(data.startsWith("BM"));
@@ -128,15 +129,16 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
 
 TEST(ContentCatalogue, EveryDeclaredMediaFilePictureIsInItsFolderAtItsSize)
 {
-    for (const content::Picture& spec : plan().pictures) {
-        if (spec.storage != content::Storage::MediaFile)
+    for (const content::Picture& picture : plan().pictures) {
+        if (picture.storage != content::Storage::MediaFile)
             continue;
-        SCOPED_TRACE(gen::describe(spec));
-        const std::string path = programFolder() + gen::mediaPicturePath(spec);
+        SCOPED_TRACE(gen::describe(picture));
+        const std::string path = programFolder() + gen::mediaPicturePath(picture);
         const std::string bytes = readFile(path);
         ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
-        EXPECT_EQ(platform::decodePicture(QByteArray::fromStdString(bytes)).size(), QSize(spec.width, spec.height));
-        if (spec.format == content::Format::Bmp && !isOverride(spec.name)) {
+        EXPECT_EQ(platform::decodePicture(QByteArray::fromStdString(bytes)).size(),
+                  QSize(picture.width, picture.height));
+        if (picture.format == content::Format::Bmp && !isOverride(picture.name)) {
             ASSERT_GT(bytes.size(), 30u);
             EXPECT_EQ(bytes.compare(0, 2, "BM"), 0);
             EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "a BMP must have 24 bits per pixel";
@@ -146,9 +148,9 @@ TEST(ContentCatalogue, EveryDeclaredMediaFilePictureIsInItsFolderAtItsSize)
 
 TEST(ContentCatalogue, EveryDeclaredSoundIsAudibleAudio)
 {
-    for (const content::Sound& spec : plan().sounds) {
-        SCOPED_TRACE(gen::describe(spec));
-        const std::string path = programFolder() + gen::soundPath(spec);
+    for (const content::Sound& picture : plan().sounds) {
+        SCOPED_TRACE(gen::describe(picture));
+        const std::string path = programFolder() + gen::soundPath(picture);
         const std::string bytes = readFile(path);
         ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
         if (bytes.compare(0, 4, "RIFF") != 0)
