@@ -20,7 +20,12 @@ cmake --build build-fuzz -j3
 # the media folders under build/bin), a handful of each kind.
 seeds=build-fuzz/seeds
 rm -rf "$seeds" && mkdir -p "$seeds"/{fuzz_bmp,fuzz_gif,fuzz_jpeg,fuzz_wav} build-fuzz/artifacts
-copy_some() { find "$1" -name "$2" -type f 2>/dev/null | sort | head -n "$4" | while read -r f; do cp "$f" "$seeds/$3/"; done; }
+# (Read whole, not through head: a pipe cut short would end the script.)
+copy_some() {
+  local files
+  mapfile -t files < <(find "$1" -name "$2" -type f 2>/dev/null | sort)
+  for f in "${files[@]:0:$4}"; do cp "$f" "$seeds/$3/"; done
+}
 copy_some build/tools/content '*.bmp' fuzz_bmp 20
 copy_some build/tools/content '*.gif' fuzz_gif 20
 copy_some build/tools/content '*.jpg' fuzz_jpeg 20
