@@ -100,6 +100,12 @@ std::vector<std::string> TMainForm::FirstFramePictures()
     return names;
 }
 
+QStringList TMainForm::FirstFrameFamilies()
+{
+    // The layout's font; the menu bar and every caption inherit it.
+    return {QStringLiteral("宋体")};
+}
+
 void TMainForm::ShowMenuPage()
 {
     frame::Guarded([this] {

@@ -6,6 +6,8 @@
 #include "lesson_frame/page_navigation.h"
 #include "resources/menu_catalogue.h"
 
+#include <QStringList>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -37,6 +39,8 @@ public:
     // The embedded pictures of the window's first frame (its layout's and
     // page 0's icons), in the order the window first shows them.
     static std::vector<std::string> FirstFramePictures();
+    // The font families the first frame's text is drawn in.
+    static QStringList FirstFrameFamilies();
 
     // Widgets of one menu slot.
     struct MenuSlotWidgets {

@@ -3,6 +3,7 @@
 #include "app/Main_Form.h"
 #include "app/lesson_families.h"
 #include "app/sound_safety.h"
+#include "platform/audio_device.h"
 #include "platform/picture_cache.h"
 #include "platform/single_instance.h"
 #include "platform/widgets.h"
@@ -11,14 +12,21 @@
 
 int main(int argc, char** argv)
 {
+    // The font configuration and the first frame's pictures are read on
+    // threads of their own while the application object connects to the
+    // display.
+    platform::prepareFontsInBackground();
+    platform::prefetchPictures(TMainForm::FirstFramePictures());
     QApplication app(argc, argv);
     platform::installFontSubstitutions();
-    platform::prepareFontsInBackground();
+    platform::prepareTextInBackground(TMainForm::FirstFrameFamilies());
     return platform::RunSingleInstance([&app] {
-        platform::prefetchPictures(TMainForm::FirstFramePictures());
-        app::PrepareSounds();
         frame::RegisterAllLessons();
         auto* MainForm = new TMainForm;
+        // The sound card's libraries load once the menu is on screen; the
+        // welcome sound waits for them.
+        platform::openAudioAfterFirstFrame(MainForm);
+        app::PrepareSounds();
         MainForm->Create();
         MainForm->show();
         const int code = app.exec();

@@ -16,8 +16,8 @@ std::vector<std::string> MediaFolders();
 int RestoreLeftoverSounds();
 
 // Before the first sound: lets termination signals end the program cleanly
-// (leftovers repaired on the way out), repairs leftovers, and starts opening
-// the sound card off the window thread.
+// (leftovers repaired on the way out), repairs leftovers, and starts the
+// sound card's thread, which opens it off the window thread.
 void PrepareSounds();
 
 }  // namespace app

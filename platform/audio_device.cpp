@@ -1,19 +1,20 @@
 #include "platform/audio_device.h"
 
-#include <QAudioDecoder>
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
+#include "platform/audio_output.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QIODevice>
-#include <QMediaDevices>
+#include <QEvent>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <filesystem>
 
 namespace platform {
 
@@ -221,6 +222,29 @@ int64_t Mixer::mix(char* data, int64_t maxlen)
 
 namespace {
 
+// Audio thread: the sound card module from the program's folder, loaded
+// once and kept for the life of the process; null (and one warning) when it
+// cannot be loaded.
+std::unique_ptr<AudioOutput> loadAudioOutput()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::string path = (exe.parent_path() / kAudioOutputModule).string();
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        qWarning("No sound: %s", ::dlerror());
+        return nullptr;
+    }
+    const auto make = reinterpret_cast<MakeAudioOutput>(::dlsym(module, kAudioOutputEntry));
+    if (!make) {
+        qWarning("No sound: %s has no %s", path.c_str(), kAudioOutputEntry);
+        return nullptr;
+    }
+    return std::unique_ptr<AudioOutput>(make());
+}
+
+QPointer<QObject> g_openAfter;
+
 class QtAudioDevice : public AudioDevice {
 public:
     QtAudioDevice()
@@ -234,9 +258,19 @@ public:
         // found, opened, fed and closed there, never holding up the window.
         worker_ = new QObject;
         worker_->moveToThread(thread_);
-        QMetaObject::invokeMethod(
-            worker_, [this] { openOutput(); }, Qt::QueuedConnection);
         ready_ = true;
+        if (!g_openAfter)
+            open();
+        else
+            openAfterFirstFrame(g_openAfter);
+    }
+
+    // Opens the output on the audio thread (once).
+    void open()
+    {
+        if (!opening_.exchange(true))
+            QMetaObject::invokeMethod(
+                worker_, [this] { openOutput(); }, Qt::QueuedConnection);
     }
     ~QtAudioDevice() override { shutdown(); }
 
@@ -247,11 +281,7 @@ public:
         QMetaObject::invokeMethod(
             worker_,
             [this] {
-                if (sink_) {
-                    sink_->stop();
-                    delete sink_;
-                    sink_ = nullptr;
-                }
+                output_.reset();
                 delete worker_;
                 worker_ = nullptr;
             },
@@ -285,29 +315,51 @@ public:
     }
 
 private:
+    // Window thread: opens the output once `window` has painted (right after
+    // that frame has gone to the screen), or half a second on at the latest.
+    void openAfterFirstFrame(QObject* window)
+    {
+        struct FirstFrame : QObject {
+            std::function<void()> open;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint) {
+                    watched->removeEventFilter(this);
+                    // Queued: runs once this paint has been flushed.
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            open();
+                            deleteLater();
+                        },
+                        Qt::QueuedConnection);
+                }
+                return false;
+            }
+        };
+        auto* watch = new FirstFrame;
+        watch->open = [this] { open(); };
+        window->installEventFilter(watch);
+        QObject::connect(window, &QObject::destroyed, watch, [this, watch] {
+            open();
+            watch->deleteLater();
+        });
+        QTimer::singleShot(kLatestOpenMs, watch, [this] { open(); });
+    }
+
     // Audio thread.
     void openOutput()
     {
-        const QAudioDevice out = QMediaDevices::defaultAudioOutput();
-        if (out.isNull()) {
+        output_ = loadAudioOutput();
+        AudioOutput::Format fmt;
+        if (!output_ || !output_->open(fmt)) {
+            output_.reset();
             silent_ = true;
             return;
         }
-        QAudioFormat fmt;
-        fmt.setSampleRate(44100);
-        fmt.setChannelCount(2);
-        fmt.setSampleFormat(QAudioFormat::Int16);
-        if (!out.isFormatSupported(fmt)) {
-            fmt = out.preferredFormat();
-            if (fmt.sampleFormat() != QAudioFormat::Float)
-                fmt.setSampleFormat(QAudioFormat::Int16);
-        }
-        mixer_.setFormat(fmt.sampleRate(), fmt.channelCount(), fmt.sampleFormat() == QAudioFormat::Float);
+        mixer_.setFormat(fmt.rate, fmt.channels, fmt.isFloat);
         format_ = fmt;
-        sink_ = new QAudioSink(out, fmt);
-        // A small buffer kept topped up: a click is heard at once.
-        sink_->setBufferSize(fmt.bytesForDuration(kBufferUs));
-        stream_ = sink_->start();
+        running_ = output_->start(kBufferUs);
         feed_ = new QTimer(worker_);
         feed_->setTimerType(Qt::PreciseTimer);
         QObject::connect(feed_, &QTimer::timeout, worker_, [this] { feed(); });
@@ -321,24 +373,24 @@ private:
     // the next sound is heard sooner than through a running one.
     void feed()
     {
-        if (!sink_)
+        if (!output_)
             return;
         const bool quiet = mixer_.idle();
         if (!quiet)
             sinceSound_.restart();
         // No stream (the server refused one): wait for the next play to try again.
-        if (!stream_ || (quiet && sinceSound_.elapsed() >= kIdleMs)) {
+        if (!running_ || (quiet && sinceSound_.elapsed() >= kIdleMs)) {
             feed_->stop();
-            sink_->stop();
-            stream_ = nullptr;
+            output_->stop();
+            running_ = false;
             stopped_ = true;
             return;
         }
-        const qint64 free = sink_->bytesFree();
+        const int64_t free = output_->bytesFree();
         if (free <= 0)
             return;
-        chunk_.resize(free);
-        stream_->write(chunk_.constData(), mixer_.mix(chunk_.data(), free));
+        chunk_.resize(static_cast<size_t>(free));
+        output_->write(chunk_.data(), mixer_.mix(chunk_.data(), free));
     }
 
     // Any thread: a new voice opens the stream again.
@@ -347,12 +399,12 @@ private:
         QMetaObject::invokeMethod(
             worker_,
             [this] {
-                if (!sink_)
+                if (!output_)
                     return;
                 sinceSound_.restart();
                 if (stopped_) {
                     stopped_ = false;
-                    stream_ = sink_->start();
+                    running_ = output_->start(kBufferUs);
                 }
                 feed();
                 if (!stopped_ && !feed_->isActive())
@@ -361,62 +413,22 @@ private:
             Qt::QueuedConnection);
     }
 
-    // Other formats (MP3, OGG, ...) go through Qt's decoder on the audio
-    // thread, kept to the longest sound that plays.
+    // Other formats (MP3, OGG, ...) go through the module's decoder on the
+    // audio thread, kept to the longest sound that plays.
     void decodeLater(uint64_t id, std::shared_ptr<const std::string> bytes)
     {
         QMetaObject::invokeMethod(
             worker_,
             [this, id, bytes] {
-                if (!sink_) {
+                if (!output_) {
                     mixer_.setSource(id, nullptr);
                     return;
                 }
-                auto* buffer = new QBuffer;
-                // The bytes stay alive in this lambda's captures until the
-                // decoder is gone.
-                buffer->setData(QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())));
-                buffer->open(QIODevice::ReadOnly);
-                auto* decoder = new QAudioDecoder;
-                QAudioFormat want;
-                want.setSampleRate(format_.sampleRate());
-                want.setChannelCount(format_.channelCount());
-                want.setSampleFormat(QAudioFormat::Int16);
-                decoder->setAudioFormat(want);
-                decoder->setSourceDevice(buffer);
-                auto pcm = std::make_shared<Pcm>();
-                pcm->sampleRate = want.sampleRate();
-                pcm->channels = want.channelCount();
-                const size_t limit = static_cast<size_t>(want.sampleRate()) * static_cast<size_t>(want.channelCount()) *
+                const size_t limit = static_cast<size_t>(format_.rate) * static_cast<size_t>(format_.channels) *
                                      static_cast<size_t>(kMaxSoundSeconds);
-                auto done = [decoder, buffer, bytes] {
-                    decoder->deleteLater();
-                    buffer->deleteLater();
-                };
-                QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [this, decoder, pcm, limit, id, done] {
-                    const QAudioBuffer b = decoder->read();
-                    if (b.format().sampleFormat() == QAudioFormat::Int16) {
-                        const auto* s = b.constData<int16_t>();
-                        pcm->samples.insert(pcm->samples.end(), s, s + b.sampleCount());
-                    }
-                    if (pcm->samples.size() > limit) {
-                        qWarning("Sound longer than %d s; not played", kMaxSoundSeconds);
-                        decoder->disconnect();
-                        decoder->stop();
-                        mixer_.setSource(id, nullptr);
-                        done();
-                    }
+                output_->decode(bytes, limit, [this, id](std::shared_ptr<const Pcm> pcm) {
+                    mixer_.setSource(id, pcm ? pcmSource(std::move(pcm)) : nullptr);
                 });
-                QObject::connect(decoder, &QAudioDecoder::finished, decoder, [this, pcm, id, done] {
-                    mixer_.setSource(id, pcm->samples.empty() ? nullptr : pcmSource(pcm));
-                    done();
-                });
-                QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder,
-                                 [this, id, done] {
-                                     mixer_.setSource(id, nullptr);
-                                     done();
-                                 });
-                decoder->start();
             },
             Qt::QueuedConnection);
     }
@@ -424,20 +436,22 @@ private:
     static constexpr int kBufferUs = 30000;
     static constexpr int kFeedMs = 5;
     static constexpr int kIdleMs = 1000;
+    static constexpr int kLatestOpenMs = 500;
 
     Mixer mixer_;
     // Audio thread only:
-    QAudioFormat format_;
-    QByteArray chunk_;
-    QAudioSink* sink_ = nullptr;
-    QIODevice* stream_ = nullptr;
+    std::unique_ptr<AudioOutput> output_;
+    AudioOutput::Format format_;
+    std::vector<char> chunk_;
     QTimer* feed_ = nullptr;
     QElapsedTimer sinceSound_;
+    bool running_ = false;
     bool stopped_ = false;
 
     QThread* thread_ = nullptr;
     QObject* worker_ = nullptr;
     std::atomic<bool> silent_{false};  // no audio output: nothing is kept
+    std::atomic<bool> opening_{false};
     bool ready_ = false;
 };
 
@@ -452,6 +466,11 @@ AudioDevice& systemAudioDevice()
         qAddPostRoutine(shutdownAudio);
     }
     return *g_device;
+}
+
+void openAudioAfterFirstFrame(QObject* window)
+{
+    g_openAfter = window;
 }
 
 void shutdownAudio()

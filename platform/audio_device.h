@@ -13,6 +13,8 @@
 #include <memory>
 #include <mutex>
 
+class QObject;
+
 namespace platform {
 
 // The samples of one sound, read where they lie.
@@ -87,8 +89,15 @@ private:
 };
 
 // The process-wide device; silent when there is no application object or
-// no audio output. The first call opens the output on the audio thread.
+// no audio output. The first call opens the output on the audio thread
+// (or holds it, see openAudioAfterFirstFrame).
 AudioDevice& systemAudioDevice();
+
+// Holds the opening of the sound card, and the loading of its module, until
+// `window` has painted its first frame (half a second at the latest), so that
+// it does not compete with the window's own start; sounds played before then
+// start from their beginning once it is open. Call before the device is made.
+void openAudioAfterFirstFrame(QObject* window);
 
 // Stops the audio thread; called when the application object goes away.
 void shutdownAudio();

@@ -79,8 +79,9 @@ private:
 // The cache of the embedded pictures that loadPictureResource reads through.
 PictureCache& embeddedPictureCache();
 // Decodes the named embedded pictures in the background, so the first screen
-// finds them ready; call it once the application object exists. Does nothing
-// while a test's resource source is installed.
+// finds them ready. Called before the application object exists, it leaves
+// the pictures only Qt's reader decodes (PNG, unusual BMPs) to their first
+// use. Does nothing while a test's resource source is installed.
 void prefetchPictures(const std::vector<std::string>& names);
 
 }  // namespace platform

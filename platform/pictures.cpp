@@ -330,9 +330,50 @@ bool bmpCutShort(const QByteArray& data)
            static_cast<quint64>(data.size());
 }
 
+// Uncompressed 24-bit BMPs (every picture the generator writes) are read
+// here in one pass: Qt's reader goes pixel by pixel through a QIODevice,
+// several times slower, and needs the application object. Anything else
+// (palettes, bit fields, run lengths, other headers) is left to Qt's reader.
+std::optional<QImage> decodeBmp24(const QByteArray& data)
+{
+    if (!data.startsWith("BM") || data.size() < 54)
+        return std::nullopt;
+    const auto* d = reinterpret_cast<const uchar*>(data.constData());
+    const quint32 offset = qFromLittleEndian<quint32>(d + 10);
+    const quint32 header = qFromLittleEndian<quint32>(d + 14);
+    const qint64 width = qFromLittleEndian<qint32>(d + 18);
+    const qint64 height = qFromLittleEndian<qint32>(d + 22);
+    if ((header != 40 && header != 108 && header != 124) || qFromLittleEndian<quint16>(d + 26) != 1 ||
+        qFromLittleEndian<quint16>(d + 28) != 24 || qFromLittleEndian<quint32>(d + 30) != 0 || offset < 14 + header ||
+        width <= 0 || height == 0)
+        return std::nullopt;
+    const qint64 rows = std::abs(height);
+    checkSize(width, rows, "BMP");
+    const qint64 stride = (width * 3 + 3) / 4 * 4;
+    if (static_cast<qint64>(offset) + stride * rows > data.size())
+        throw EInvalidGraphic("Picture cut short");
+    QImage img(static_cast<int>(width), static_cast<int>(rows), QImage::Format_RGB32);
+    if (img.isNull())
+        throw EInvalidGraphic("BMP: out of memory");
+    for (qint64 y = 0; y < rows; ++y) {
+        // Rows are stored bottom-up unless the height is negative.
+        const uchar* src = d + offset + stride * (height > 0 ? rows - 1 - y : y);
+        auto* dst = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(y)));
+        for (qint64 x = 0; x < width; ++x, src += 3)
+            dst[x] = qRgb(src[2], src[1], src[0]);
+    }
+    img.setDotsPerMeterX(qFromLittleEndian<qint32>(d + 38));
+    img.setDotsPerMeterY(qFromLittleEndian<qint32>(d + 42));
+    return img;
+}
+
 }  // namespace
 
-Picture decodePicture(const QByteArray& data)
+namespace {
+
+// The decoders of our own, which need no application object; nullopt for a
+// picture only Qt's reader reads.
+std::optional<Picture> decodeWithoutReader(const QByteArray& data)
 {
     Picture pic;
     if (data.startsWith("GIF8"))
@@ -342,11 +383,20 @@ Picture decodePicture(const QByteArray& data)
         pic.frames.push_back(decodeJpeg(data));
         return pic;
     }
+    if (bmpCutShort(data))
+        throw EInvalidGraphic("Picture cut short");
+    if (std::optional<QImage> img = decodeBmp24(data)) {
+        pic.frames.push_back(std::move(*img));
+        return pic;
+    }
+    return std::nullopt;
+}
+
+Picture decodeWithReader(const QByteArray& data)
+{
     const char* format = data.startsWith("BM") ? "BMP" : data.startsWith("\x89PNG") ? "PNG" : nullptr;
     if (!format)
         throw EInvalidGraphic("Unknown picture format");
-    if (bmpCutShort(data))
-        throw EInvalidGraphic("Picture cut short");
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -357,8 +407,18 @@ Picture decodePicture(const QByteArray& data)
     QImage img;
     if (!reader.read(&img) || img.isNull())
         throw EInvalidGraphic("Corrupt picture");
+    Picture pic;
     pic.frames.push_back(std::move(img));
     return pic;
+}
+
+}  // namespace
+
+Picture decodePicture(const QByteArray& data)
+{
+    if (std::optional<Picture> pic = decodeWithoutReader(data))
+        return std::move(*pic);
+    return decodeWithReader(data);
 }
 
 Picture loadPictureResource(const std::string& name)
@@ -380,17 +440,24 @@ void prefetchPictures(const std::vector<std::string>& names)
 {
     if (g_source)
         return;
-    // Decoding needs the application object: the worker stops before it goes.
+    // Qt's reader needs the application object: the worker stops before it
+    // goes, and before it exists the worker leaves to get() what only Qt's
+    // reader decodes.
+    const bool readerReady = QCoreApplication::instance() != nullptr;
     static const bool stopsWithTheApplication = (qAddPostRoutine([] { embeddedPictureCache().stopPrefetch(); }), true);
     (void)stopsWithTheApplication;
     std::vector<QString> keys;
     for (const std::string& n : names)
         keys.push_back(QString::fromStdString(n).toUpper());
-    embeddedPictureCache().prefetch(std::move(keys), [](const QString& key) {
+    embeddedPictureCache().prefetch(std::move(keys), [readerReady](const QString& key) {
         const auto data = embeddedResource(key, ResourceKind::Picture);
         if (!data)
             throw EResNotFound(key.toStdString());
-        return decodePicture(*data);
+        if (readerReady)
+            return decodePicture(*data);
+        if (std::optional<Picture> pic = decodeWithoutReader(*data))
+            return std::move(*pic);
+        throw EInvalidGraphic("left to the window thread");
     });
 }
 

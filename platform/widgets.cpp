@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -499,6 +501,32 @@ void prepareFontsInBackground()
         ~Preparer() { thread.join(); }
     };
     static Preparer preparer;
+}
+
+void prepareTextInBackground(const QStringList& families)
+{
+    struct Preparer {
+        std::thread thread;
+        void join()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+        ~Preparer() { join(); }
+    };
+    static Preparer preparer;
+    if (preparer.thread.joinable() || !QCoreApplication::instance())
+        return;
+    // Fonts made here from plain values share nothing with the window
+    // thread's fonts; Qt locks the database and its fallback lists.
+    preparer.thread = std::thread([families] {
+        QFontDatabase::families();
+        for (const QString& family : families)
+            (void)QFontMetrics(QFont(family)).horizontalAdvance(QStringLiteral("汉字 Aa 09，·！"));
+    });
+    // The thread reads the application's font database: it ends before the
+    // application object goes.
+    qAddPostRoutine([] { preparer.join(); });
 }
 
 }  // namespace platform

@@ -226,9 +226,15 @@ public:
 // Maps the fonts the layouts name ("宋体", "隶书", "Microsoft JhengHei UI" and its vertical face)
 // to installed CJK fonts.
 void installFontSubstitutions();
-// Has the font configuration read on a thread of its own while the first
-// window is built; the first text drawn then finds it ready. Call it right
-// after the application object is made.
+// Has the font configuration read on a thread of its own while the
+// application object connects to the display; the first text drawn then
+// finds it ready. Call it first thing.
 void prepareFontsInBackground();
+// Once the application object exists: has the font database listed, and
+// each family's fallback fonts for Chinese, Latin, digits and punctuation
+// looked up, on a thread of their own while the first window is built. Both
+// are kept for the whole program, so the first text is measured and drawn
+// sooner (the font engines themselves belong to the thread that loads them).
+void prepareTextInBackground(const QStringList& families);
 
 }  // namespace platform

@@ -4,10 +4,15 @@
 #include "platform/widgets.h"
 #include "tools/content_gen/picture_writers.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <utility>
 
 using namespace platform;
 
@@ -47,6 +52,94 @@ TEST(PictureCodecs, BmpIsWrittenWith24Bits)
     EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
     const Picture p = decodePicture(bmp);
     EXPECT_EQ(QColor(p.image().pixel(4, 1)), QColor(1, 2, 3));
+}
+
+// A BMP written by hand: `bits` per pixel (24 or 32, no palette), the given
+// info header size, rows bottom-up unless topDown, `gap` spare bytes before
+// the pixels.
+QByteArray handBmp(int w, int h, int bits, quint32 header, bool topDown, int gap, qint32 dpm)
+{
+    const int stride = (w * bits / 8 + 3) / 4 * 4;
+    QByteArray out;
+    auto u16 = [&out](quint16 v) { out.append(reinterpret_cast<const char*>(&v), 2); };
+    auto u32 = [&out](quint32 v) { out.append(reinterpret_cast<const char*>(&v), 4); };
+    const quint32 offset = 14 + header + static_cast<quint32>(gap);
+    out += "BM";
+    u32(offset + static_cast<quint32>(stride * h)), u32(0), u32(offset);
+    u32(header), u32(static_cast<quint32>(w)), u32(static_cast<quint32>(topDown ? -h : h)), u16(1),
+        u16(static_cast<quint16>(bits)), u32(0), u32(static_cast<quint32>(stride * h)), u32(static_cast<quint32>(dpm)),
+        u32(static_cast<quint32>(dpm)), u32(0), u32(0);
+    out.append(QByteArray(static_cast<int>(header) - 40 + gap, '\0'));
+    for (int row = 0; row < h; ++row) {
+        const int y = topDown ? row : h - 1 - row;
+        QByteArray line;
+        for (int x = 0; x < w; ++x) {
+            line.append(static_cast<char>(x * 40 + y));        // blue
+            line.append(static_cast<char>(y * 50 + 7));        // green
+            line.append(static_cast<char>(255 - x * 30 - y));  // red
+            if (bits == 32)
+                line.append('\0');
+        }
+        line.append(QByteArray(stride - line.size(), '\0'));
+        out += line;
+    }
+    return out;
+}
+
+QImage readByQt(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "BMP");
+    return reader.read();
+}
+
+TEST(PictureCodecs, BmpsDecodeAsQtsOwnReaderDecodesThem)
+{
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    QImage palette(5, 3, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(9, 99, 199)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            palette.setPixel(x, y, static_cast<uint>((x + y) % 3));
+    QByteArray paletteBmp;
+    {
+        QBuffer b(&paletteBmp);
+        b.open(QIODevice::WriteOnly);
+        palette.save(&b, "BMP");
+    }
+    // A version 4 header whose colour masks name another channel order.
+    QByteArray swappedMasks = handBmp(3, 3, 24, 108, false, 0, 2835);
+    for (const auto& [at, mask] : {std::pair{54, 0x000000FFu}, std::pair{58, 0x0000FF00u}, std::pair{62, 0x00FF0000u}})
+        std::memcpy(swappedMasks.data() + at, &mask, 4);
+    const Case cases[] = {
+        {"24-bit, version 4 header with masks", swappedMasks},
+        {"24-bit, 1 wide (3 bytes of padding)", handBmp(1, 4, 24, 40, false, 0, 2835)},
+        {"24-bit, 2 wide", handBmp(2, 3, 24, 40, false, 0, 2835)},
+        {"24-bit, 3 wide", handBmp(3, 2, 24, 40, false, 0, 0)},
+        {"24-bit, 4 wide (no padding)", handBmp(4, 5, 24, 40, false, 0, 3780)},
+        {"24-bit, top-down", handBmp(5, 3, 24, 40, true, 0, 2835)},
+        {"24-bit, version 4 header", handBmp(3, 3, 24, 108, false, 0, 2835)},
+        {"24-bit, version 5 header, top-down", handBmp(6, 2, 24, 124, true, 0, 2835)},
+        {"24-bit, gap before the pixels", handBmp(3, 3, 24, 40, false, 12, 2835)},
+        {"24-bit, as the generator writes it", gen::encodeBmp24(filled(7, 5, QColor(12, 34, 56)))},
+        {"32-bit", handBmp(3, 2, 32, 40, false, 0, 2835)},
+        {"8-bit palette", paletteBmp},
+    };
+    for (const Case& c : cases) {
+        const QImage expected = readByQt(c.bytes);
+        ASSERT_FALSE(expected.isNull()) << c.what;
+        const Picture p = decodePicture(c.bytes);
+        ASSERT_EQ(p.frames.size(), 1u) << c.what;
+        EXPECT_EQ(p.image().format(), expected.format()) << c.what;
+        EXPECT_EQ(p.image(), expected) << c.what;
+        EXPECT_EQ(p.image().dotsPerMeterX(), expected.dotsPerMeterX()) << c.what;
+        EXPECT_EQ(p.image().dotsPerMeterY(), expected.dotsPerMeterY()) << c.what;
+    }
 }
 
 TEST(PictureCodecs, AnimatedGifKeepsFramesAndDelays)

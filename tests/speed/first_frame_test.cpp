@@ -90,7 +90,7 @@ TEST_F(EmbeddedPictures, ATestsOwnSourceIsReadFreshEachTime)
     EXPECT_TRUE(samePixels(platform::loadPictureResource("mainformt001"), embedded));
 }
 
-TEST_F(EmbeddedPictures, TheFirstFrameListIsExactlyWhatTheNewMainWindowShows)
+TEST_F(EmbeddedPictures, TheFirstFrameListsAreExactlyWhatTheNewMainWindowShows)
 {
     testing_support::RecordingPlatform rec;
     testing_support::MediaFixture media(rec);
@@ -105,6 +105,14 @@ TEST_F(EmbeddedPictures, TheFirstFrameListIsExactlyWhatTheNewMainWindowShows)
     }
     // Nothing else was loaded: every picture the window shows is listed.
     EXPECT_EQ(platform::embeddedPictureCache().count(), listed.size());
+    // And every family its text is drawn in is prepared ahead.
+    const QStringList prepared = TMainForm::FirstFrameFamilies();
+    for (const QWidget* w : menu.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&menu)) {
+            EXPECT_TRUE(prepared.contains(w->font().family()))
+                << w->objectName().toStdString() << ": " << w->font().family().toStdString();
+        }
+    }
 }
 
 TEST_F(EmbeddedPictures, APreparedFirstFrameShowsTheSamePictures)
