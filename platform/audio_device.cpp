@@ -352,14 +352,14 @@ private:
     {
         output_ = loadAudioOutput();
         AudioOutput::Format fmt;
-        if (!output_ || !output_->open(fmt)) {
+        if (!output_ || !output_->open(fmt, kBufferUs)) {
             output_.reset();
             silent_ = true;
             return;
         }
         mixer_.setFormat(fmt.rate, fmt.channels, fmt.isFloat);
         format_ = fmt;
-        running_ = output_->start(kBufferUs);
+        running_ = output_->start();
         feed_ = new QTimer(worker_);
         feed_->setTimerType(Qt::PreciseTimer);
         QObject::connect(feed_, &QTimer::timeout, worker_, [this] { feed(); });
@@ -404,7 +404,7 @@ private:
                 sinceSound_.restart();
                 if (stopped_) {
                     stopped_ = false;
-                    running_ = output_->start(kBufferUs);
+                    running_ = output_->start();
                 }
                 feed();
                 if (!stopped_ && !feed_->isActive())

@@ -25,11 +25,10 @@ public:
         bool isFloat = false;
     };
     // Opens the default output in 44.1 kHz stereo 16-bit or the nearest it
-    // offers; false when there is no output.
-    virtual bool open(Format& format) = 0;
-    // Starts a stream with an empty buffer of bufferUs; false when the
-    // server refused one.
-    virtual bool start(int bufferUs) = 0;
+    // offers, with a buffer of bufferUs; false when there is no output.
+    virtual bool open(Format& format, int bufferUs) = 0;
+    // Starts a stream with an empty buffer; false when the server refused one.
+    virtual bool start() = 0;
     virtual void stop() = 0;
     // Room in the stream's buffer, in bytes.
     virtual int64_t bytesFree() const = 0;

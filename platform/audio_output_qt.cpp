@@ -22,7 +22,7 @@ public:
         delete sink_;
     }
 
-    bool open(Format& format) override
+    bool open(Format& format, int bufferUs) override
     {
         const QAudioDevice out = QMediaDevices::defaultAudioOutput();
         if (out.isNull())
@@ -39,13 +39,14 @@ public:
         format_ = fmt;
         format = {fmt.sampleRate(), fmt.channelCount(), fmt.sampleFormat() == QAudioFormat::Float};
         sink_ = new QAudioSink(out, fmt);
+        // A small buffer kept topped up: a click is heard at once. Set once:
+        // a stream started again keeps the size the server settled on.
+        sink_->setBufferSize(fmt.bytesForDuration(bufferUs));
         return true;
     }
 
-    bool start(int bufferUs) override
+    bool start() override
     {
-        // A small buffer kept topped up: a click is heard at once.
-        sink_->setBufferSize(format_.bytesForDuration(bufferUs));
         stream_ = sink_->start();
         return stream_ != nullptr;
     }
