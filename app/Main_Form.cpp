@@ -4,13 +4,12 @@
 #include "lesson_frame/lesson_registry.h"
 #include "platform/memory.h"
 #include "platform/platform.h"
+#include "platform/strings.h"
 #include "ui_main_form.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QMenuBar>
-
-#include <cstdio>
 
 namespace {
 
@@ -26,9 +25,7 @@ frame::ScreenSettings mainFormSettings()
 
 std::string iconName(int page, int slot)
 {
-    char name[16];
-    std::snprintf(name, sizeof name, "mainformt%03d", page * 10 + slot + 1);
-    return name;
+    return "mainformt" + platform::ThreeDigits(page * 10 + slot + 1);
 }
 
 std::unique_ptr<Ui::TMainForm> setUpLayout(QWidget* form)
