@@ -1,11 +1,11 @@
 #include "platform/media_control.h"
 
 #include "platform/audio_device.h"
+#include "platform/strings.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -14,21 +14,10 @@ namespace platform {
 
 namespace {
 
-std::string upper(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
 bool startsWithWord(const std::string& s, const char* word)
 {
     const size_t n = std::strlen(word);
-    if (s.size() < n)
-        return false;
-    for (size_t i = 0; i < n; ++i)
-        if (std::toupper(static_cast<unsigned char>(s[i])) != word[i])
-            return false;
-    return s.size() == n || s[n] == ' ';
+    return s.size() >= n && UpperCase(s.substr(0, n)) == word && (s.size() == n || s[n] == ' ');
 }
 
 std::string trim(const std::string& s)
@@ -42,7 +31,7 @@ std::string trim(const std::string& s)
 
 size_t rfindNoCase(const std::string& hay, const std::string& needle)
 {
-    return upper(hay).rfind(upper(needle));
+    return UpperCase(hay).rfind(UpperCase(needle));
 }
 
 // Reads a whole sound file, refusing one over the size limit before any of
@@ -208,7 +197,7 @@ MediaInterpreter::~MediaInterpreter()
 
 bool MediaInterpreter::isOpen(const std::string& alias) const
 {
-    return aliases_.count(upper(alias)) != 0;
+    return aliases_.count(UpperCase(alias)) != 0;
 }
 
 void MediaInterpreter::close(const std::string& key)
@@ -243,7 +232,7 @@ int MediaInterpreter::dispatch(const std::string& rawCommand)
         OpenCommand open;
         if (!parseOpen(command, open))
             return MCIERR_MISSING_PARAMETER;
-        const std::string key = upper(open.alias);
+        const std::string key = UpperCase(open.alias);
         // A second OPEN under a name in use replaces the older sound, so a
         // screen never ends up playing another screen's sound of that name.
         close(key);
@@ -254,7 +243,7 @@ int MediaInterpreter::dispatch(const std::string& rawCommand)
         return MCI_OK;
     }
     if (startsWithWord(command, "PLAY")) {
-        const std::string key = upper(trim(command.substr(4)));
+        const std::string key = UpperCase(trim(command.substr(4)));
         auto it = aliases_.find(key);
         if (key.empty() || it == aliases_.end())
             return MCIERR_INVALID_DEVICE_NAME;
@@ -266,7 +255,7 @@ int MediaInterpreter::dispatch(const std::string& rawCommand)
         return MCI_OK;
     }
     if (startsWithWord(command, "CLOSE")) {
-        const std::string key = upper(trim(command.substr(5)));
+        const std::string key = UpperCase(trim(command.substr(5)));
         if (key.empty())
             return MCIERR_MISSING_PARAMETER;
         if (aliases_.find(key) == aliases_.end())
