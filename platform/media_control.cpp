@@ -3,6 +3,7 @@
 #include "platform/audio_device.h"
 #include "platform/strings.h"
 
+#include <QtEndian>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -55,19 +56,6 @@ int readSoundFile(const std::string& path, std::string& out)
     return in.bad() ? MCIERR_FILE_NOT_FOUND : MCI_OK;
 }
 
-uint32_t le32(const unsigned char* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
-}
-uint16_t le16(const unsigned char* p)
-{
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-}  // namespace
-
-namespace {
-
 // The header alone, whatever the sound's length.
 bool parseWavHeader(const std::string& bytes, WavInfo& out)
 {
@@ -81,16 +69,16 @@ bool parseWavHeader(const std::string& bytes, WavInfo& out)
     bool haveData = false;
     size_t pos = 12;
     while (pos + 8 <= size) {
-        const uint32_t len = le32(d + pos + 4);
+        const uint32_t len = qFromLittleEndian<quint32>(d + pos + 4);
         const unsigned char* body = d + pos + 8;
         const size_t avail = size - pos - 8;
         if (std::memcmp(d + pos, "fmt ", 4) == 0 && len >= 16 && avail >= 16) {
-            format = le16(body);
-            channels = le16(body + 2);
-            rate = le32(body + 4);
-            bits = le16(body + 14);
+            format = qFromLittleEndian<quint16>(body);
+            channels = qFromLittleEndian<quint16>(body + 2);
+            rate = qFromLittleEndian<quint32>(body + 4);
+            bits = qFromLittleEndian<quint16>(body + 14);
             if (format == 0xFFFE && len >= 26 && avail >= 26)
-                format = le16(body + 24);  // WAVE_FORMAT_EXTENSIBLE: the sub-format's first word
+                format = qFromLittleEndian<quint16>(body + 24);  // WAVE_FORMAT_EXTENSIBLE: the sub-format's first word
         } else if (std::memcmp(d + pos, "data", 4) == 0) {
             haveData = true;
             dataOffset = pos + 8;
@@ -149,11 +137,11 @@ int16_t wavSample(const WavInfo& info, const std::string& bytes, size_t index)
     } else if (info.bits == 8) {
         v = (static_cast<int32_t>(p[0]) - 128) << 8;
     } else if (info.bits == 16) {
-        v = static_cast<int16_t>(le16(p));
+        v = static_cast<int16_t>(qFromLittleEndian<quint16>(p));
     } else if (info.bits == 24) {
         v = static_cast<int32_t>((uint32_t(p[0]) << 8) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 24)) >> 16;
     } else {
-        v = static_cast<int32_t>(le32(p)) >> 16;
+        v = static_cast<int32_t>(qFromLittleEndian<quint32>(p)) >> 16;
     }
     return static_cast<int16_t>(v);
 }
