@@ -52,9 +52,14 @@ const ResourceIndex& index()
     return idx;
 }
 
-std::optional<QByteArray> findResource(const std::string& name, ResourceKind kind)
+// The name as resources are looked up and kept: upper case.
+QString resourceKey(const std::string& name)
 {
-    const QString key = QString::fromStdString(name).toUpper();
+    return QString::fromStdString(name).toUpper();
+}
+
+std::optional<QByteArray> findResource(const QString& key, ResourceKind kind)
+{
     return g_source ? g_source(key, kind) : embeddedResource(key, kind);
 }
 
@@ -423,17 +428,18 @@ Picture decodePicture(const QByteArray& data)
 
 Picture loadPictureResource(const std::string& name)
 {
-    const auto load = [&name](const QString&) {
-        const auto data = findResource(name, ResourceKind::Picture);
+    const auto load = [&name](const QString& key) {
+        const auto data = findResource(key, ResourceKind::Picture);
         if (!data)
             throw EResNotFound(name);
         return decodePicture(*data);
     };
+    const QString key = resourceKey(name);
     // A test's source may change what a name holds; the embedded pictures
     // never change, so only they are kept.
     if (g_source)
-        return load(QString());
-    return embeddedPictureCache().get(QString::fromStdString(name).toUpper(), load);
+        return load(key);
+    return embeddedPictureCache().get(key, load);
 }
 
 void prefetchPictures(const std::vector<std::string>& names)
@@ -448,7 +454,7 @@ void prefetchPictures(const std::vector<std::string>& names)
     (void)stopsWithTheApplication;
     std::vector<QString> keys;
     for (const std::string& n : names)
-        keys.push_back(QString::fromStdString(n).toUpper());
+        keys.push_back(resourceKey(n));
     embeddedPictureCache().prefetch(std::move(keys), [readerReady](const QString& key) {
         const auto data = embeddedResource(key, ResourceKind::Picture);
         if (!data)
@@ -463,7 +469,7 @@ void prefetchPictures(const std::vector<std::string>& names)
 
 QByteArray loadRawResource(const std::string& name)
 {
-    const auto data = findResource(name, ResourceKind::RawData);
+    const auto data = findResource(resourceKey(name), ResourceKind::RawData);
     if (!data)
         throw EResNotFound(name);
     return *data;
