@@ -358,7 +358,6 @@ private:
             return;
         }
         mixer_.setFormat(fmt.rate, fmt.channels, fmt.isFloat);
-        format_ = fmt;
         running_ = output_->start();
         feed_ = new QTimer(worker_);
         feed_->setTimerType(Qt::PreciseTimer);
@@ -424,9 +423,7 @@ private:
                     mixer_.setSource(id, nullptr);
                     return;
                 }
-                const size_t limit = static_cast<size_t>(format_.rate) * static_cast<size_t>(format_.channels) *
-                                     static_cast<size_t>(kMaxSoundSeconds);
-                output_->decode(bytes, limit, [this, id](std::shared_ptr<const Pcm> pcm) {
+                output_->decode(bytes, [this, id](std::shared_ptr<const Pcm> pcm) {
                     mixer_.setSource(id, pcm ? pcmSource(std::move(pcm)) : nullptr);
                 });
             },
@@ -441,7 +438,6 @@ private:
     Mixer mixer_;
     // Audio thread only:
     std::unique_ptr<AudioOutput> output_;
-    AudioOutput::Format format_;
     std::vector<char> chunk_;
     QTimer* feed_ = nullptr;
     QElapsedTimer sinceSound_;

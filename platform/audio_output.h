@@ -34,9 +34,9 @@ public:
     virtual int64_t bytesFree() const = 0;
     virtual void write(const char* data, int64_t size) = 0;
     // Decodes `bytes` to 16-bit samples of the opened format, at most
-    // maxSamples of them; `done` gets the samples, or null on an error or an
-    // overlong sound, on this thread. The bytes are kept until then.
-    virtual void decode(std::shared_ptr<const std::string> bytes, size_t maxSamples,
+    // kMaxSoundSeconds of them; `done` gets the samples, or null on an error
+    // or an overlong sound, on this thread. The bytes are kept until then.
+    virtual void decode(std::shared_ptr<const std::string> bytes,
                         std::function<void(std::shared_ptr<const Pcm>)> done) = 0;
 };
 

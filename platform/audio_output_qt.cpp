@@ -65,9 +65,10 @@ public:
             stream_->write(data, size);
     }
 
-    void decode(std::shared_ptr<const std::string> bytes, size_t maxSamples,
-                std::function<void(std::shared_ptr<const Pcm>)> done) override
+    void decode(std::shared_ptr<const std::string> bytes, std::function<void(std::shared_ptr<const Pcm>)> done) override
     {
+        const size_t maxSamples = static_cast<size_t>(format_.sampleRate()) *
+                                  static_cast<size_t>(format_.channelCount()) * static_cast<size_t>(kMaxSoundSeconds);
         auto* buffer = new QBuffer;
         buffer->setData(QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())));
         buffer->open(QIODevice::ReadOnly);
