@@ -479,16 +479,14 @@ void TMemo::setPixelSize(int px)
 
 void installFontSubstitutions()
 {
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("隶书"),
-                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"),
-                               {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+    const QStringList simplified = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
+    const QStringList traditional = {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), simplified);
+    QFont::insertSubstitutions(QStringLiteral("隶书"), simplified);
+    QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei UI"), traditional);
     // The vertical-writing face draws Latin text as the plain face does; the
     // pyramid's captions are all Latin words.
-    QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"),
-                               {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"), traditional);
 }
 
 void prepareFontsInBackground()
