@@ -489,30 +489,32 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("@Microsoft JhengHei UI"), traditional);
 }
 
+namespace {
+
+// A thread of the program's start that is waited for before it goes.
+struct JoinedThread {
+    std::thread thread;
+    void join()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+    ~JoinedThread() { join(); }
+};
+
+}  // namespace
+
 void prepareFontsInBackground()
 {
     // The font configuration is the library's own process-wide state, safe
     // to set up from any thread; the window system's font database then
     // reuses it instead of parsing dozens of configuration files itself.
-    struct Preparer {
-        std::thread thread{[] { FcInit(); }};
-        ~Preparer() { thread.join(); }
-    };
-    static Preparer preparer;
+    static JoinedThread preparer{std::thread([] { FcInit(); })};
 }
 
 void prepareTextInBackground(const QStringList& families)
 {
-    struct Preparer {
-        std::thread thread;
-        void join()
-        {
-            if (thread.joinable())
-                thread.join();
-        }
-        ~Preparer() { join(); }
-    };
-    static Preparer preparer;
+    static JoinedThread preparer;
     if (preparer.thread.joinable() || !QCoreApplication::instance())
         return;
     // Fonts made here from plain values share nothing with the window
