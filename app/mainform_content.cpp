@@ -5,7 +5,6 @@
 #include "app/mainform_content.h"
 #include "resources/menu_catalogue.h"
 
-#include <cctype>
 #include <stdexcept>
 #include <string>
 
