@@ -4,6 +4,7 @@
 // run get their name back at start.
 #include "app/sound_safety.h"
 #include "platform/sound_files.h"
+#include "tests/robust/wav_bytes.h"
 #include "tests/support/recording_platform.h"
 
 #include <QCoreApplication>
@@ -81,17 +82,10 @@ public:
     QProcess process;
 };
 
+// `bytes` bytes of silence, 22.05 kHz mono 16-bit.
 QByteArray silence(int bytes)
 {
-    auto le = [](uint32_t v) {
-        QByteArray b;
-        for (int i = 0; i < 4; ++i)
-            b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
-        return b;
-    };
-    QByteArray fmt = QByteArray("\x01\x00\x01\x00", 4) + le(22050) + le(44100) + QByteArray("\x02\x00\x10\x00", 4);
-    return "RIFF" + le(36 + static_cast<uint32_t>(bytes)) + "WAVEfmt " + le(16) + fmt + "data" +
-           le(static_cast<uint32_t>(bytes)) + QByteArray(bytes, '\0');
+    return QByteArray::fromStdString(robust_test::wav(22050, 1, 16, std::string(static_cast<size_t>(bytes), '\0')));
 }
 
 TEST(TerminationSignals, EndTheProgramCleanlyWithEverySoundBack)

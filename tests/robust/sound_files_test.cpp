@@ -6,6 +6,7 @@
 #include "platform/audio_device.h"
 #include "platform/media_control.h"
 #include "tests/support/recording_platform.h"
+#include "tests/robust/wav_bytes.h"
 #include "tests/support/process_memory.h"
 
 #include <QDirIterator>
@@ -20,33 +21,13 @@
 #include <unistd.h>
 
 using namespace platform;
+using robust_test::le;
+using robust_test::wav;
+using robust_test::wavHeader;
 using testing_support::MediaFixture;
 using testing_support::RecordingPlatform;
 
 namespace {
-
-std::string le(uint32_t v, int n)
-{
-    std::string s;
-    for (int i = 0; i < n; ++i)
-        s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s;
-}
-
-// A WAV header for `dataBytes` bytes of samples (the samples follow or not).
-std::string wavHeader(int rate, int channels, int bits, uint32_t dataBytes, int format = 1)
-{
-    const int block = channels * bits / 8;
-    const std::string fmt = le(static_cast<uint32_t>(format), 2) + le(static_cast<uint32_t>(channels), 2) +
-                            le(static_cast<uint32_t>(rate), 4) + le(static_cast<uint32_t>(rate * block), 4) +
-                            le(static_cast<uint32_t>(block), 2) + le(static_cast<uint32_t>(bits), 2);
-    return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + fmt + "data" + le(dataBytes, 4);
-}
-
-std::string wav(int rate, int channels, int bits, const std::string& data, int format = 1)
-{
-    return wavHeader(rate, channels, bits, static_cast<uint32_t>(data.size()), format) + data;
-}
 
 std::string floats(std::initializer_list<float> values, size_t repeat)
 {
