@@ -4,20 +4,21 @@
 // run get their name back at start.
 #include "app/sound_safety.h"
 #include "platform/sound_files.h"
+#include "tests/robust/program_copy.h"
 #include "tests/robust/wav_bytes.h"
 #include "tests/support/recording_platform.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <unistd.h>
+
+using robust_test::ProgramCopy;
 
 namespace {
 
@@ -46,41 +47,6 @@ bool waitFor(const std::function<bool()>& done, int ms)
     }
     return true;
 }
-
-// A copy of the program in a temporary folder, with a runtime folder of its
-// own so it never meets another copy's lock.
-class ProgramCopy {
-public:
-    ProgramCopy()
-    {
-        program = folder.path() + "/qinghe";
-        EXPECT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
-        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    }
-    ~ProgramCopy()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    QString media(const QString& file) const { return folder.path() + "/" + file; }
-    bool start()
-    {
-        process.start(program, {});
-        return process.waitForStarted(5000);
-    }
-    bool holdsLock() const { return QFile::exists(runtime.path() + "/OnlyOne.lock"); }
-
-    QTemporaryDir folder, runtime;
-    QString program;
-    QProcess process;
-};
 
 // `bytes` bytes of silence, 22.05 kHz mono 16-bit.
 QByteArray silence(int bytes)

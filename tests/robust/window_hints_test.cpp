@@ -8,14 +8,12 @@
 #include "lesson_frame/lesson_screen.h"
 #include "resources/menu_catalogue.h"
 #include "platform/widgets.h"
+#include "tests/robust/program_copy.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -142,7 +140,7 @@ SeenWindow mainWindowOnARealXServer(bool underOpenbox)
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     std::mt19937 rng(static_cast<unsigned>(QCoreApplication::applicationPid()) + (underOpenbox ? 1u : 0u));
     const int display = 200 + static_cast<int>(rng() % 500);
-    QProcess server, wm, app;
+    QProcess server, wm;
     server.start(xvfb, {QString(":%1").arg(display), "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
     EXPECT_TRUE(server.waitForStarted(5000));
     const QByteArray name = QByteArray(":") + QByteArray::number(display);
@@ -159,7 +157,6 @@ SeenWindow mainWindowOnARealXServer(bool underOpenbox)
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", name);
-    QTemporaryDir folder, runtime;
     if (c) {
         if (underOpenbox) {
             wm.setProcessEnvironment(env);
@@ -171,26 +168,22 @@ SeenWindow mainWindowOnARealXServer(bool underOpenbox)
                    t.elapsed() < 10000)
                 QThread::msleep(50);
         }
-        const QString program = folder.path() + "/qinghe";
-        EXPECT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/qinghe", program));
-        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        robust_test::ProgramCopy app;
+        app.setEnv("DISPLAY", QString::fromLatin1(name));
+        app.setEnv("QT_QPA_PLATFORM", "xcb");
         // No session bus to find: without one, the accessibility bridge has
         // dbus-launch start one, forking while the program's threads run
         // (which AddressSanitizer's allocator does not survive).
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-        app.setProcessEnvironment(env);
-        app.start(program, {});
-        EXPECT_TRUE(app.waitForStarted(5000));
+        app.setEnv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        EXPECT_TRUE(app.start());
         t.restart();
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         // Under a window manager, wait until it has also judged the window.
         while (t.elapsed() < 15000 && !(findWindow(c, root, QByteArray("青禾幼儿智能早教系统"), seen) &&
                                         (!underOpenbox || !seen.allowed.empty())))
             QThread::msleep(50);
-        app.kill();
-        app.waitForFinished(5000);
+        app.process.kill();
+        app.process.waitForFinished(5000);
         xcb_disconnect(c);
     }
     if (underOpenbox) {
