@@ -126,9 +126,14 @@ std::optional<QByteArray> embeddedResource(const QString& upperName, ResourceKin
 
 namespace {
 
+bool sizeInRange(qint64 w, qint64 h)
+{
+    return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+}
+
 void checkSize(qint64 w, qint64 h, const char* what)
 {
-    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
+    if (!sizeInRange(w, h))
         throw EInvalidGraphic(std::string(what) + ": size out of range");
 }
 
@@ -287,9 +292,7 @@ QImage decodeJpeg(const QByteArray& data)
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
     // Checked before decompression allocates anything for the picture.
-    if (cinfo.image_width == 0 || cinfo.image_height == 0 || cinfo.image_width > kMaxPictureSide ||
-        cinfo.image_height > kMaxPictureSide ||
-        qint64{cinfo.image_width} * qint64{cinfo.image_height} > kMaxPicturePixels) {
+    if (!sizeInRange(cinfo.image_width, cinfo.image_height)) {
         jpeg_destroy_decompress(&cinfo);
         throw EInvalidGraphic("JPEG: size out of range");
     }
