@@ -61,18 +61,15 @@ struct Screen {
         for (const TextCase& c : kTexts) {
             QFont font{QString::fromUtf8(c.family)};
             font.setBold(c.bold);
-            auto label = std::make_unique<platform::TLabel>();
-            label->setFont(font);
-            label->setPixelSize(c.pixelSize);
-            label->setText(QString::fromUtf8(c.text));
-            label->resize(c.pixelSize * 16, c.pixelSize * 2);
-            widgets.push_back(std::move(label));
-            auto button = std::make_unique<platform::TSpeedButton>();
-            button->setFont(font);
-            button->setPixelSize(c.pixelSize);
-            button->setText(QString::fromUtf8(c.text));
-            button->resize(c.pixelSize * 16, c.pixelSize * 2);
-            widgets.push_back(std::move(button));
+            const auto add = [&](auto widget) {
+                widget->setFont(font);
+                widget->setPixelSize(c.pixelSize);
+                widget->setText(QString::fromUtf8(c.text));
+                widget->resize(c.pixelSize * 16, c.pixelSize * 2);
+                widgets.push_back(std::move(widget));
+            };
+            add(std::make_unique<platform::TLabel>());
+            add(std::make_unique<platform::TSpeedButton>());
         }
         auto image = std::make_unique<platform::TImage>();
         QImage pixels(20, 20, QImage::Format_RGB32);
