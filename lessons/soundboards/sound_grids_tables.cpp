@@ -3,7 +3,6 @@
 // the wanted syllable; where no common character reads so, from the pinyin
 // with its tone number, which the pinyin voice reads as written.
 #include "lessons/soundboards/sound_grids_tables.h"
-#include "platform/strings.h"
 
 namespace soundboards {
 
@@ -110,11 +109,6 @@ const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
     {"001"}, {"002"}, {"003"}, {"004"}, {"005"}, {"006"}, {"007"}, {"008"}, {"009"}, {"010"},
 }};
 // clang-format on
-
-std::string SoundNumber(int n)
-{
-    return platform::ThreeDigits(n);
-}
 
 std::span<const SoundGridMember> SoundGridMembers()
 {

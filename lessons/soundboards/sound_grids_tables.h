@@ -11,9 +11,6 @@
 
 namespace soundboards {
 
-// A number as the sound names write it: three digits ("004").
-std::string SoundNumber(int n);
-
 // ---- Sound grids ----------------------------------------------------------
 
 enum class GridLayout { PinyinInitials, PinyinFinals, Alphabet, NumeralForms };
