@@ -60,18 +60,7 @@ void addGridSounds(Manifest& m)
         m.sound(folder, "st", member.start);
         std::set<std::string> seen;
         for (const GridButton& button : member.buttons) {
-            std::string name;
-            switch (member.sound) {
-            case GridSound::PerButton:
-                name = button.sound;
-                break;
-            case GridSound::LetterTable:
-                name = kLetterSoundTable.at(static_cast<size_t>(button.index));
-                break;
-            case GridSound::NumeralTable:
-                name = kNumeralSoundTable.at(static_cast<size_t>(button.index))[0];
-                break;
-            }
+            const std::string name = GridButtonSound(member, button, button.index, 0);
             if (seen.insert(name).second)
                 m.sound(folder, name, button.say, member.english ? Voice::English : Voice::Chinese);
         }

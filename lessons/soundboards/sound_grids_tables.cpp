@@ -110,6 +110,19 @@ const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
 }};
 // clang-format on
 
+std::string GridButtonSound(const SoundGridMember& member, const GridButton& button, int itemIndex, int pageIndex)
+{
+    switch (member.sound) {
+    case GridSound::PerButton:
+        return button.sound;
+    case GridSound::LetterTable:
+        return kLetterSoundTable.at(static_cast<size_t>(itemIndex));
+    case GridSound::NumeralTable:
+        return kNumeralSoundTable.at(static_cast<size_t>(itemIndex)).at(static_cast<size_t>(pageIndex));
+    }
+    return {};
+}
+
 std::span<const SoundGridMember> SoundGridMembers()
 {
     return kMembers;
