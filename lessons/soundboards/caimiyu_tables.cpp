@@ -89,7 +89,17 @@ std::string RiddleCaption(int n)
 
 std::string RiddleAnswerPicture(int n)
 {
-    return "cmy" + RiddleSound(n);
+    return RiddleAnswerPicture(RiddleSound(n));
+}
+
+std::string RiddleAnswerWord(const std::string& riddleSound)
+{
+    return "b" + riddleSound;
+}
+
+std::string RiddleAnswerPicture(const std::string& riddleSound)
+{
+    return "cmy" + riddleSound;
 }
 
 const Riddle* RiddleOf(int n)

@@ -116,7 +116,7 @@ void addCaiMiYu(content::Manifest& m)
     for (int n = 1; n <= kRiddles; ++n) {
         const Riddle& riddle = *RiddleOf(n);
         m.sound(folder, RiddleSound(n), spokenRiddle(riddle));
-        m.sound(folder, "b" + RiddleSound(n), spoken(riddle.answer));
+        m.sound(folder, RiddleAnswerWord(RiddleSound(n)), spoken(riddle.answer));
         content::Picture& answer = m.picture(RiddleAnswerPicture(n), 150, 150, "riddle_answer");
         answer.emoji = riddle.emoji;
         answer.param = riddle.drawing;
