@@ -6,7 +6,6 @@
 namespace soundboards {
 
 // clang-format off
-// clang-format off
 const std::array<Riddle, kRiddles> kRiddleTable = {{
     /*  1 */ {.text = "五个兄弟,住在一起,名字不同,高矮不齐-(猜人体的某一个部位)",
               .answer = "手", .emoji = "🖐️"},
@@ -69,7 +68,6 @@ const std::array<Riddle, kRiddles> kRiddleTable = {{
     /* 30 */ {.text = "弯弯的不是镰刀，翘翘的不是牛角，一旦抓它在手，撕开脸皮就咬-(猜一种水果)",
               .answer = "香蕉", .emoji = "🍌"},
 }};
-// clang-format on
 // clang-format on
 
 int RiddleNumber(int page, int slot)
