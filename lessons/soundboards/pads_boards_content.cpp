@@ -4,6 +4,7 @@
 #include "lessons/soundboards/calculator_pad_tables.h"
 #include "lessons/soundboards/number_combinations_tables.h"
 #include "lessons/soundboards/soundboards.h"
+#include "lessons/soundboards/spoken_numbers.h"
 #include "platform/strings.h"
 #include "resources/menu_catalogue.h"
 
@@ -17,10 +18,6 @@ namespace {
 using content::Format;
 using content::Manifest;
 using content::Picture;
-
-// How the numbers 0 to 10 are spoken.
-constexpr std::array<const char*, 11> kSpokenNumbers = {"零", "一", "二", "三", "四", "五",
-                                                        "六", "七", "八", "九", "十"};
 
 constexpr uint32_t kBarColour = platform::kMoneyGreen;  // around the key faces
 constexpr uint32_t kMarkerBehind = 0xC4EBD2;            // near the lesson area behind a marker, drawn transparent

@@ -3,6 +3,7 @@
 #include "platform/colours.h"
 #include "lessons/soundboards/sound_grids_tables.h"
 #include "lessons/soundboards/soundboards.h"
+#include "lessons/soundboards/spoken_numbers.h"
 #include "platform/strings.h"
 #include "resources/menu_catalogue.h"
 
@@ -84,9 +85,6 @@ void addBodyParts(Manifest& m)
     m.picture("WUGUAN_MARKER", 30, 30, "sg_marker").colour = 0xE53935;
 }
 
-const char* const kChineseNumbers[] = {"一",   "二",   "三",   "四",   "五",   "六",   "七",   "八",   "九",   "十",
-                                       "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十"};
-
 void addNumberGrids(Manifest& m)
 {
     for (const NumberGridMember& member : NumberGridMembers()) {
@@ -100,7 +98,8 @@ void addNumberGrids(Manifest& m)
             std::string word = member.captions[0][static_cast<size_t>(n - 1)];
             while (!word.empty() && word.back() == ' ')
                 word.pop_back();
-            m.sound(folder, kGridSoundTable[static_cast<size_t>(n)], member.english ? word : kChineseNumbers[n - 1],
+            m.sound(folder, kGridSoundTable[static_cast<size_t>(n)],
+                    member.english ? word : kSpokenNumbers[static_cast<size_t>(n)],
                     member.english ? Voice::English : Voice::Chinese);
         }
         const bool digits = member.kind == NumberGridKind::Digits;
