@@ -6,7 +6,6 @@
 namespace soundboards {
 
 // clang-format off
-// clang-format off
 const std::array<Riddle, kRiddles> kRiddleTable = {{
     /*  1 */ {.text = "五个兄弟,住在一起,名字不同,高矮不齐-(猜人体的某一个部位)",
               .answer = "手", .emoji = "🖐️"},
@@ -70,7 +69,6 @@ const std::array<Riddle, kRiddles> kRiddleTable = {{
               .answer = "香蕉", .emoji = "🍌"},
 }};
 // clang-format on
-// clang-format on
 
 int RiddleNumber(int page, int slot)
 {
@@ -89,7 +87,17 @@ std::string RiddleCaption(int n)
 
 std::string RiddleAnswerPicture(int n)
 {
-    return "cmy" + RiddleSound(n);
+    return RiddleAnswerPicture(RiddleSound(n));
+}
+
+std::string RiddleAnswerWord(const std::string& riddleSound)
+{
+    return "b" + riddleSound;
+}
+
+std::string RiddleAnswerPicture(const std::string& riddleSound)
+{
+    return "cmy" + riddleSound;
 }
 
 const Riddle* RiddleOf(int n)

@@ -29,6 +29,10 @@ std::string RiddleSound(int n);
 std::string RiddleCaption(int n);
 // Its answer picture resource ("cmy003").
 std::string RiddleAnswerPicture(int n);
+// The answer word's sound ("b003") and the answer picture ("cmy003") of a
+// riddle sound N.
+std::string RiddleAnswerWord(const std::string& riddleSound);
+std::string RiddleAnswerPicture(const std::string& riddleSound);
 // The riddle of number n; nullptr outside 1 to 30.
 const Riddle* RiddleOf(int n);
 

@@ -1,6 +1,7 @@
 #include "lessons/soundboards/calculator_pad_lesson.h"
 
 #include "platform/platform.h"
+#include "platform/strings.h"
 
 namespace soundboards::padboard {
 
@@ -59,7 +60,7 @@ void CalculatorPadLesson::FormCreate()
 void CalculatorPadLesson::DigitClick(int digit)
 {
     LastDigit = digit;
-    PlayPadSound(ThreeDigits(digit));
+    PlayPadSound(platform::ThreeDigits(digit));
     RecordOperand();
     ShowCounterPattern();
 }

@@ -1,5 +1,6 @@
 // The calculator pads' tables: the two members and the counter patterns.
 #include "lessons/soundboards/calculator_pad_tables.h"
+#include "platform/strings.h"
 
 #include <stdexcept>
 
@@ -71,7 +72,7 @@ std::string ResultSound(const PadMember& pad, int result)
 {
     if (result < 0 || result >= pad.resultSounds)
         throw std::out_of_range("no result sound for " + std::to_string(result) + " in " + pad.className);
-    return ThreeDigits(result);
+    return platform::ThreeDigits(result);
 }
 
 std::optional<uint16_t> CounterCells(const PadMember& pad, int grid, const std::string& caption)

@@ -4,8 +4,6 @@
 // them; nothing here touches a widget.
 #pragma once
 
-#include "lessons/soundboards/pads_boards_tables.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>

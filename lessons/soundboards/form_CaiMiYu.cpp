@@ -102,11 +102,11 @@ void TFM_CaiMiYu::ShowRiddleAnswer()
     frame::Guarded([this, &number] {
         ui_.answer->setVisible(true);
         ui_.question->setVisible(false);
-        LoadNamedPicture(ui_.answer, "cmy" + number);
+        LoadNamedPicture(ui_.answer, soundboards::RiddleAnswerPicture(number));
         PlayLessonSound("da");
         // The window thread waits here, as the kid hears the lead-in.
         platform::Sleep(kAnswerPauseMs);
-        PlayLessonSound("b" + number);
+        PlayLessonSound(soundboards::RiddleAnswerWord(number));
     });
 }
 

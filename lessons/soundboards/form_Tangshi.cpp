@@ -1,5 +1,6 @@
 #include "lessons/soundboards/form_Tangshi.h"
 
+#include "lesson_frame/layout_widget.h"
 #include "lessons/soundboards/tangshi_tables.h"
 #include "ui_soundboards_tangshi.h"
 
@@ -60,7 +61,8 @@ TFM_tangshi::Widgets TFM_tangshi::buildLayout(QWidget* screen)
     Ui::TFM_tangshi ui;
     ui.setupUi(screen);
     Widgets w;
-    w.poems = {ui.btn_a1, ui.btn_b1, ui.btn_c1, ui.btn_d1, ui.btn_a2, ui.btn_b2, ui.btn_c2, ui.btn_d2};
+    for (size_t slot = 0; slot < w.poems.size(); ++slot)
+        w.poems[slot] = frame::LayoutWidget<platform::TSpeedButton>(screen, soundboards::kPoemButtons[slot]);
     w.next = ui.btn_NextPage;
     w.previous = ui.btn_LastPage;
     w.back = ui.btn_backlasmenu;

@@ -2,6 +2,7 @@
 #include "lessons/soundboards/form_Wuguan.h"
 
 #include "lesson_frame/layout_widget.h"
+#include "platform/strings.h"
 #include "ui_soundboards_wuguan.h"
 
 using frame::LayoutWidget;
@@ -37,7 +38,7 @@ void TFM_WuGuan::ChineseClick(int code)
 
 void TFM_WuGuan::EnglishClick(int code)
 {
-    PlayLessonSound("b" + soundboards::SoundNumber(code));
+    PlayLessonSound("b" + platform::ThreeDigits(code));
     BodyPartCode = code;
     ShowBodyPartMarker();
 }
@@ -52,5 +53,5 @@ void TFM_WuGuan::PlayBodyPartSound()
 {
     StopIfCurrent();
     if (BodyPartCode >= 1 && BodyPartCode <= 6)
-        PlayLessonSound(soundboards::SoundNumber(BodyPartCode));
+        PlayLessonSound(platform::ThreeDigits(BodyPartCode));
 }

@@ -46,8 +46,7 @@ void NumberCombinationsLesson::FormClose()
 
 void NumberCombinationsLesson::NumberClick(int cell)
 {
-    const int row = cell / 2;
-    NumberIndex = cell % 2 == 0 ? row : board_.n - row;
+    NumberIndex = ShownNumber(board_, cell, /*descending=*/false);
     CombinationCell = cell;
     PlayCombinationNumber();
     ShowCombinationMarker();
@@ -56,14 +55,14 @@ void NumberCombinationsLesson::NumberClick(int cell)
 void NumberCombinationsLesson::AscendingClick()
 {
     OrderMode = 0;
-    SetAscendingCaptions();
+    SetCaptions(/*descending=*/false);
     PlayLessonSound(board_.ascendingSound);
 }
 
 void NumberCombinationsLesson::DescendingClick()
 {
     OrderMode = 1;
-    SetDescendingCaptions();
+    SetCaptions(/*descending=*/true);
     PlayLessonSound(board_.descendingSound);
 }
 
@@ -82,16 +81,10 @@ void NumberCombinationsLesson::ShowCombinationMarker()
         markers_[static_cast<size_t>(cell)]->setVisible(cell == CombinationCell);
 }
 
-void NumberCombinationsLesson::SetAscendingCaptions()
+void NumberCombinationsLesson::SetCaptions(bool descending)
 {
     for (int cell = 0; cell < board_.cells(); ++cell)
-        buttons_[static_cast<size_t>(cell)]->setText(QString::number(ShownNumber(board_, cell, false)));
-}
-
-void NumberCombinationsLesson::SetDescendingCaptions()
-{
-    for (int cell = 0; cell < board_.cells(); ++cell)
-        buttons_[static_cast<size_t>(cell)]->setText(QString::number(ShownNumber(board_, cell, true)));
+        buttons_[static_cast<size_t>(cell)]->setText(QString::number(ShownNumber(board_, cell, descending)));
 }
 
 }  // namespace soundboards::padboard

@@ -34,8 +34,8 @@ protected:
 private:
     void PlayCombinationNumber();
     void ShowCombinationMarker();
-    void SetAscendingCaptions();
-    void SetDescendingCaptions();
+    // SetAscendingCaptions / SetDescendingCaptions.
+    void SetCaptions(bool descending);
 
     const BoardMember& board_;
     std::array<platform::TSpeedButton*, kMaxCells> buttons_{};  // by cell

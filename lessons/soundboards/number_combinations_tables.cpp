@@ -1,5 +1,6 @@
 // The ten number-combination boards, one row each.
 #include "lessons/soundboards/number_combinations_tables.h"
+#include "platform/strings.h"
 
 namespace soundboards::padboard {
 
@@ -71,7 +72,7 @@ int ShownNumber(const BoardMember& board, int cell, bool descending)
 
 std::string NumberSound(const BoardMember& board, int index, bool descending)
 {
-    return ThreeDigits(descending ? board.n - index : index);
+    return platform::ThreeDigits(descending ? board.n - index : index);
 }
 
 }  // namespace soundboards::padboard

@@ -5,8 +5,6 @@
 // them; nothing here touches a widget.
 #pragma once
 
-#include "lessons/soundboards/pads_boards_tables.h"
-
 #include <array>
 #include <string>
 

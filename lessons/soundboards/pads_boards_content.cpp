@@ -4,6 +4,8 @@
 #include "lessons/soundboards/calculator_pad_tables.h"
 #include "lessons/soundboards/number_combinations_tables.h"
 #include "lessons/soundboards/soundboards.h"
+#include "lessons/soundboards/spoken_numbers.h"
+#include "platform/strings.h"
 #include "resources/menu_catalogue.h"
 
 #include <array>
@@ -16,11 +18,6 @@ namespace {
 using content::Format;
 using content::Manifest;
 using content::Picture;
-using padboard::ThreeDigits;
-
-// How the numbers 0 to 10 are spoken.
-constexpr std::array<const char*, 11> kSpokenNumbers = {"零", "一", "二", "三", "四", "五",
-                                                        "六", "七", "八", "九", "十"};
 
 constexpr uint32_t kBarColour = platform::kMoneyGreen;  // around the key faces
 constexpr uint32_t kMarkerBehind = 0xC4EBD2;            // near the lesson area behind a marker, drawn transparent
@@ -86,7 +83,7 @@ void addBoard(Manifest& m, const padboard::BoardMember& board)
             std::string("数字组合") + kSpokenNumbers[static_cast<size_t>(board.n)] + "。点一点数字，听一听，" +
                 kSpokenNumbers[static_cast<size_t>(board.n)] + "可以分成哪两个数。");
     for (int i = 0; i <= board.n; ++i)
-        m.sound(board.folder, ThreeDigits(i), kSpokenNumbers[static_cast<size_t>(i)]);
+        m.sound(board.folder, platform::ThreeDigits(i), kSpokenNumbers[static_cast<size_t>(i)]);
     m.sound(board.folder, board.ascendingSound, "正序");
     m.sound(board.folder, board.descendingSound, "倒序");
 }

@@ -7,7 +7,6 @@
 #include "lesson_frame/lesson_screen.h"
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 namespace soundboards::padboard {
@@ -25,9 +24,9 @@ protected:
     // The layout's widget of that name; a name the tables give and the
     // layout lacks is a build fault, so it stops the screen's construction.
     template <class T>
-    T* Child(const std::string& name) const
+    T* Child(const std::string& name)
     {
-        return frame::LayoutWidget<T>(const_cast<PadBoardLesson*>(this), name);
+        return frame::LayoutWidget<T>(this, name);
     }
 };
 

@@ -20,7 +20,6 @@ constexpr const char* kRecitingPace = "\x01"
 // 凛凛, 谜语), and a spelling it reads right: what is heard changes, never
 // what is shown.
 // clang-format off
-// clang-format off
 const std::pair<const char*, const char*> kSpokenAs[] = {
     // In the poems (háng, huán, shào, cuī, yìng, zhāo, chóng, mò, chán, jì,
     // shí, dé, jiè, féng, shēng, tái, dì, wéi, zhuó, shè, tán, zhòng, liǎo,
@@ -44,7 +43,6 @@ const std::pair<const char*, const char*> kSpokenAs[] = {
     {"背着", "杯着"}, {"率兵", "帅兵"}, {"兵和将", "兵和酱"}, {"知了", "知瞭"}, {"凛凛", "檩檩"},
     {"结的果实", "接的果实"}, {"谜语", "谜雨"},
 };
-// clang-format on
 // clang-format on
 
 // Replaces every occurrence of `from` in text.
@@ -116,7 +114,7 @@ void addCaiMiYu(content::Manifest& m)
     for (int n = 1; n <= kRiddles; ++n) {
         const Riddle& riddle = *RiddleOf(n);
         m.sound(folder, RiddleSound(n), spokenRiddle(riddle));
-        m.sound(folder, "b" + RiddleSound(n), spoken(riddle.answer));
+        m.sound(folder, RiddleAnswerWord(RiddleSound(n)), spoken(riddle.answer));
         content::Picture& answer = m.picture(RiddleAnswerPicture(n), 150, 150, "riddle_answer");
         answer.emoji = riddle.emoji;
         answer.param = riddle.drawing;

@@ -90,7 +90,7 @@ void SoundGridLesson::ButtonClick(const GridButton& button)
     if (member_.sound != GridSound::PerButton)
         ItemIndex = button.index;
     ShowLowercaseLabel(button);
-    PlayLessonSound(SoundOf(button));
+    PlayLessonSound(GridButtonSound(member_, button, ItemIndex, PageIndex));
 }
 
 void SoundGridLesson::ShowLowercaseLabel(const GridButton& button)
@@ -98,19 +98,6 @@ void SoundGridLesson::ShowLowercaseLabel(const GridButton& button)
     for (const GridLabel& label : member_.labels)
         if (!label.shownAtCreation && std::string(label.button) == button.widget)
             frame::LayoutWidget<QWidget>(this, label.widget)->setVisible(true);
-}
-
-std::string SoundGridLesson::SoundOf(const GridButton& button) const
-{
-    switch (member_.sound) {
-    case GridSound::PerButton:
-        return button.sound;
-    case GridSound::LetterTable:
-        return kLetterSoundTable.at(static_cast<size_t>(ItemIndex));
-    case GridSound::NumeralTable:
-        return kNumeralSoundTable.at(static_cast<size_t>(ItemIndex)).at(static_cast<size_t>(PageIndex));
-    }
-    return {};
 }
 
 // A label lies over its button's face: a click on it is the button's click.

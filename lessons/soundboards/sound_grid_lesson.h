@@ -31,7 +31,6 @@ private:
     void SetCaptions();
     // The letter's lowercase label becomes visible and stays so.
     void ShowLowercaseLabel(const GridButton& button);
-    std::string SoundOf(const GridButton& button) const;
 
     const SoundGridMember& member_;
     std::vector<std::pair<QWidget*, platform::TSpeedButton*>> labelButtons_;  // label -> the button it lies over

@@ -3,6 +3,8 @@
 #include "platform/colours.h"
 #include "lessons/soundboards/sound_grids_tables.h"
 #include "lessons/soundboards/soundboards.h"
+#include "lessons/soundboards/spoken_numbers.h"
+#include "platform/strings.h"
 #include "resources/menu_catalogue.h"
 
 #include <set>
@@ -41,10 +43,10 @@ constexpr uint32_t kPinyinTiles[] = {0xFFF3B0, 0xFFD6E0, 0xD4F0FF, 0xE2F7C8, 0xF
 void addGridPictures(Manifest& m)
 {
     for (int k = 1; k <= 23; ++k)
-        tile(m, "PYT" + SoundNumber(k), 110, 100, kPinyinTiles[(k - 1) % 6], kMoneyGreen);
+        tile(m, "PYT" + platform::ThreeDigits(k), 110, 100, kPinyinTiles[(k - 1) % 6], kMoneyGreen);
     // Purple capitals (A to N) on pale tiles, lime ones (O to Z) on deep blue.
     for (int k = 1; k <= 26; ++k)
-        tile(m, "ABCT" + SoundNumber(k), 100, 100, k <= 14 ? kPinyinTiles[(k - 1) % 6] : 0x1F3C88, kKeyWhite);
+        tile(m, "ABCT" + platform::ThreeDigits(k), 100, 100, k <= 14 ? kPinyinTiles[(k - 1) % 6] : 0x1F3C88, kKeyWhite);
     m.picture("ABC_BACKGROUND", 834, 455, "background").colour = 0xA9DDF3;
     m.picture("SZDX_BACKGROUND", 784, 455, "background").colour = 0xF7E3A1;
     tile(m, "SZDXT001", 130, 100, 0xFFFDF0, kKeyWhite);
@@ -59,18 +61,7 @@ void addGridSounds(Manifest& m)
         m.sound(folder, "st", member.start);
         std::set<std::string> seen;
         for (const GridButton& button : member.buttons) {
-            std::string name;
-            switch (member.sound) {
-            case GridSound::PerButton:
-                name = button.sound;
-                break;
-            case GridSound::LetterTable:
-                name = kLetterSoundTable.at(static_cast<size_t>(button.index));
-                break;
-            case GridSound::NumeralTable:
-                name = kNumeralSoundTable.at(static_cast<size_t>(button.index))[0];
-                break;
-            }
+            const std::string name = GridButtonSound(member, button, button.index, 0);
             if (seen.insert(name).second)
                 m.sound(folder, name, button.say, member.english ? Voice::English : Voice::Chinese);
         }
@@ -83,19 +74,16 @@ void addBodyParts(Manifest& m)
     m.screens.push_back("TFM_WuGuan");
     m.sound(folder, "st", "人体部位。点一点名字或者图片，看看它在脸上的哪里。");
     for (const BodyPart& part : kBodyParts) {
-        m.sound(folder, SoundNumber(part.code), part.chinese);
-        m.sound(folder, "b" + SoundNumber(part.code), part.english, Voice::English);
+        m.sound(folder, platform::ThreeDigits(part.code), part.chinese);
+        m.sound(folder, "b" + platform::ThreeDigits(part.code), part.english, Voice::English);
         const bool left = part.code <= 3;
-        m.picture("WUGUANT" + SoundNumber(part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param =
+        m.picture("WUGUANT" + platform::ThreeDigits(part.code), left ? 70 : 138, left ? 90 : 65, "sg_bodypart").param =
             part.drawing;
     }
     m.picture("WUGUAN_BACKGROUND", 784, 455, "background").colour = 0x7FB8D8;
     m.picture("WUGUAN_FACE", 350, 371, "sg_face");
     m.picture("WUGUAN_MARKER", 30, 30, "sg_marker").colour = 0xE53935;
 }
-
-const char* const kChineseNumbers[] = {"一",   "二",   "三",   "四",   "五",   "六",   "七",   "八",   "九",   "十",
-                                       "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十"};
 
 void addNumberGrids(Manifest& m)
 {
@@ -110,7 +98,8 @@ void addNumberGrids(Manifest& m)
             std::string word = member.captions[0][static_cast<size_t>(n - 1)];
             while (!word.empty() && word.back() == ' ')
                 word.pop_back();
-            m.sound(folder, kGridSoundTable[static_cast<size_t>(n)], member.english ? word : kChineseNumbers[n - 1],
+            m.sound(folder, kGridSoundTable[static_cast<size_t>(n)],
+                    member.english ? word : kSpokenNumbers[static_cast<size_t>(n)],
                     member.english ? Voice::English : Voice::Chinese);
         }
         const bool digits = member.kind == NumberGridKind::Digits;

@@ -3,7 +3,6 @@
 // the wanted syllable; where no common character reads so, from the pinyin
 // with its tone number, which the pinyin voice reads as written.
 #include "lessons/soundboards/sound_grids_tables.h"
-#include "platform/strings.h"
 
 namespace soundboards {
 
@@ -111,9 +110,17 @@ const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable = {{
 }};
 // clang-format on
 
-std::string SoundNumber(int n)
+std::string GridButtonSound(const SoundGridMember& member, const GridButton& button, int itemIndex, int pageIndex)
 {
-    return platform::ThreeDigits(n);
+    switch (member.sound) {
+    case GridSound::PerButton:
+        return button.sound;
+    case GridSound::LetterTable:
+        return kLetterSoundTable.at(static_cast<size_t>(itemIndex));
+    case GridSound::NumeralTable:
+        return kNumeralSoundTable.at(static_cast<size_t>(itemIndex)).at(static_cast<size_t>(pageIndex));
+    }
+    return {};
 }
 
 std::span<const SoundGridMember> SoundGridMembers()

@@ -11,9 +11,6 @@
 
 namespace soundboards {
 
-// A number as the sound names write it: three digits ("004").
-std::string SoundNumber(int n);
-
 // ---- Sound grids ----------------------------------------------------------
 
 enum class GridLayout { PinyinInitials, PinyinFinals, Alphabet, NumeralForms };
@@ -59,6 +56,10 @@ std::span<const SoundGridMember> SoundGridMembers();
 extern const std::array<const char*, 26> kLetterSoundTable;
 // NumeralSoundTable: ten tables of one page, [number index][page index].
 extern const std::array<std::array<const char*, 1>, 10> kNumeralSoundTable;
+
+// What a button of the member plays: its own sound (PerButton), else the
+// member's table entry for the letter or number index (and the page).
+std::string GridButtonSound(const SoundGridMember& member, const GridButton& button, int itemIndex, int pageIndex);
 
 // ---- Body parts -------------------------------------------------------------
 

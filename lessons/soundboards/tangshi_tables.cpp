@@ -8,7 +8,6 @@ const std::array<const char*, kPoemSlots> kPoemButtons = {"btn_a1", "btn_b1", "b
                                                           "btn_a2", "btn_b2", "btn_c2", "btn_d2"};
 
 // clang-format off
-// clang-format off
 const std::array<Poem, kPoemPages * kPoemSlots> kPoems = {{
     // Page 0: the first poems a child learns.
     {.page = 0, .button = "btn_a1", .sound = "001", .title = "登鹳鹊楼", .poet = "王之涣",
@@ -268,7 +267,6 @@ const std::array<Poem, kPoemPages * kPoemSlots> kPoems = {{
      .text = "天街小雨润如酥,/草色遥看近却无./"
              "最是一年春好处,/绝胜烟柳满皇都./"},
 }};
-// clang-format on
 // clang-format on
 
 const Poem* PoemAt(int page, int slot)

@@ -35,14 +35,9 @@ bool AllNameTheScreen(const std::vector<std::string>& lines, const std::string& 
 LessonFixture::LessonFixture(const std::string& className)
 {
     soundboards::RegisterPadAndBoardLessons();
-    const frame::LessonFactory* make = frame::FindLesson(className);
-    if (!make) {
+    screen_ = testing_support::OpenShown(className);
+    if (!screen_)
         ADD_FAILURE() << className << " is not registered";
-        return;
-    }
-    screen_.reset((*make)());
-    screen_->Create();
-    screen_->show();
 }
 
 bool LessonFixture::Press(std::initializer_list<const char*> names)
@@ -57,8 +52,7 @@ bool LessonFixture::Press(std::initializer_list<const char*> names)
 
 bool LessonFixture::Shown(const std::string& name) const
 {
-    QWidget* widget = testing_support::Find(Screen(), name);
-    return widget && widget->isVisibleTo(Screen());
+    return testing_support::Shown(Screen(), name);
 }
 
 std::set<int> LessonFixture::ShownNumbered(const std::string& prefix, int last) const

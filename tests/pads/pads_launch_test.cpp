@@ -32,9 +32,8 @@ void Render(const std::string& className, std::initializer_list<const char*> cli
 {
     RecordingPlatform rec;
     MediaFixture media(rec);
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(className))());
-    screen->Create();
-    screen->show();
+    const std::unique_ptr<frame::LessonScreen> screen = OpenShown(className);
+    ASSERT_NE(screen, nullptr) << className;
     for (platform::TImage* image : screen->findChildren<platform::TImage*>()) {
         EXPECT_TRUE(image->pictureName().isEmpty() || image->hasPicture())
             << className << " " << image->objectName().toStdString();

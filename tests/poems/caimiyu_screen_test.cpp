@@ -211,7 +211,6 @@ TEST_F(CaiMiYuScreen, AMissingAnswerPictureLeavesThePreviousOne)
     EXPECT_EQ(warnings.lines[0].rfind("TFM_CaiMiYu: ", 0), 0u) << warnings.lines[0];
 }
 
-// The recording platform with a media interface that fails on one command.
 // A platform on which opening one sound fails: its file cannot be renamed.
 class FailingOn : public testing_support::RecordingPlatform {
 public:

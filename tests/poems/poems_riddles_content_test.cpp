@@ -185,9 +185,11 @@ TEST(PoemsRiddlesRender, TheGoldfishIsRed)
 std::unique_ptr<frame::LessonScreen> OpenShown(const char* className, std::initializer_list<const char*> images)
 {
     soundboards::RegisterPoemAndRiddleLessons();
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(className))());
-    screen->Create();
-    screen->show();
+    std::unique_ptr<frame::LessonScreen> screen = testing_support::OpenShown(className);
+    if (!screen) {
+        ADD_FAILURE() << className << " is not registered";
+        return screen;
+    }
     for (const char* image : images) {
         auto* img = testing_support::FindAs<platform::TImage>(screen.get(), image);
         EXPECT_TRUE(img && img->hasPicture()) << className << " " << image;

@@ -35,9 +35,8 @@ TEST(SoundGridRender, ScreensShowTheirPictures)
     RecordingPlatform rec;
     MediaFixture media{rec};
     for (const Visit& visit : kVisits) {
-        std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(visit.className))());
-        screen->Create();
-        screen->show();
+        const std::unique_ptr<frame::LessonScreen> screen = OpenShown(visit.className);
+        ASSERT_NE(screen, nullptr) << visit.className;
         for (platform::TImage* image : screen->findChildren<platform::TImage*>()) {
             if (!image->pictureName().isEmpty() || image->isVisibleTo(screen.get())) {
                 EXPECT_TRUE(image->hasPicture()) << visit.className << " " << image->objectName().toStdString();
@@ -62,9 +61,8 @@ TEST(SoundGridRender, BodyPartMarkersSitAtTheirParts)
     soundboards::RegisterSoundGridLessons();
     RecordingPlatform rec;
     MediaFixture media{rec};
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson("TFM_WuGuan"))());
-    screen->Create();
-    screen->show();
+    const std::unique_ptr<frame::LessonScreen> screen = OpenShown("TFM_WuGuan");
+    ASSERT_NE(screen, nullptr);
     for (const char* part : {"btn_4", "btn_2", "btn_3", "btn_1", "btn_5", "btn_6"}) {
         ASSERT_TRUE(Click(screen.get(), part)) << part;
         SaveShot(screen.get(), std::string("TFM_WuGuan_") + part);
