@@ -35,13 +35,10 @@ platform::Picture loadTrappedPicture(const std::string& path)
     return platform::decodePicture(data);
 }
 
-// The key of animal text n, or an error that ends the step.
+// The key of animal text n; throws when n is none of the game's animals, which ends the step.
 const char* rescueKeyOf(const std::string& n)
 {
-    const int index = games::RescueAnimalIndex(n);
-    if (index == 0)
-        throw std::out_of_range("no animal \"" + n + "\"");
-    return games::RescueKeyTable[static_cast<size_t>(index)];
+    return games::AnimalKey(games::RescueKeyTable, games::kRescueAnimals, n);
 }
 
 }  // namespace
