@@ -44,13 +44,8 @@ class ScreenFixture : public testing_support::LessonFixtureBase<games_test::Quiz
 public:
     explicit ScreenFixture(std::string folder) : folder_(std::move(folder)) { games::RegisterLessons(); }
 
-    void open(const std::string& className)
-    {
-        screen = testing_support::OpenShown(className);
-        ASSERT_NE(screen, nullptr) << className;
-    }
+    void open(const std::string& className) { LessonFixtureBase::open(className, folder_); }
     std::string folder() const { return media.programFolder() + folder_; }
-    std::vector<std::string> play(const std::string& name) const { return testing_support::PlaySteps(folder(), name); }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
     // Shown as the screen means it: not hidden, whether or not its window is.
     bool shown(const std::string& name) const
