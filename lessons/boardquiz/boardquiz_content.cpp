@@ -4,16 +4,11 @@
 #include "resources/content.h"
 #include "resources/menu_catalogue.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace boardquiz {
 
 namespace {
 
 using namespace content;
-
-using boardquiz::QuizTable;
 
 // A shape in its colour on the board colour, or a solid tile of the colour.
 void declareFigure(Manifest& m, const std::string& name, int size, uint32_t colour, const char* shape)

@@ -1,6 +1,7 @@
 #include "lessons/cards/form_SeeShiZhong.h"
 
 #include "lesson_frame/guarded.h"
+#include "lesson_frame/layout_widget.h"
 #include "lessons/cards/clock_pyramid_tables.h"
 #include "platform/pictures.h"
 #include "ui_cards_shizhong.h"
@@ -31,7 +32,7 @@ TFM_SeeShiZhong::TFM_SeeShiZhong() : LessonScreen(frame::ScreenSettings("TFM_See
     face_ = ui.img_z1;
     for (int k = 0; k < cards::kHours; ++k) {
         auto* button =
-            findChild<platform::TSpeedButton*>(QString::fromUtf8(cards::kHourTable[static_cast<size_t>(k)].button));
+            frame::LayoutWidget<platform::TSpeedButton>(this, cards::kHourTable[static_cast<size_t>(k)].button);
         KeepOnOneLine(button);
         frame::OnClick(button, [this, k] { HourClick(k + 1); });
     }

@@ -1,6 +1,7 @@
 #include "lessons/cards/form_VoiceOfABCSing.h"
 
 #include "lesson_frame/guarded.h"
+#include "lesson_frame/layout_widget.h"
 #include "lessons/cards/clock_pyramid_tables.h"
 #include "ui_cards_pyramid.h"
 
@@ -10,7 +11,7 @@ TFM_VoiceOfABCSing::TFM_VoiceOfABCSing() : LessonScreen(frame::ScreenSettings("T
     ui.setupUi(this);
     for (const cards::PyramidRow& row : cards::kPyramidTable) {
         for (const cards::PyramidWord* word : {&row.number, &row.fruit}) {
-            auto* button = findChild<platform::TSpeedButton*>(QString::fromUtf8(word->button));
+            auto* button = frame::LayoutWidget<platform::TSpeedButton>(this, word->button);
             const std::string sound = word->sound;
             frame::OnClick(button, [this, sound] { PlayWord(sound); });
         }

@@ -10,14 +10,10 @@
 
 namespace {
 
-// The key of animal text v in a table, or an error that ends the step
-// (a value that is no animal cannot name a picture).
+// The key of animal text v in a table; throws when v is no animal, which ends the step.
 const char* keyOf(const std::array<const char*, games::kImagineAnimals + 1>& table, const std::string& v)
 {
-    const int index = games::ImagineAnimalIndex(v);
-    if (index == 0)
-        throw std::out_of_range("no animal \"" + v + "\"");
-    return table[static_cast<size_t>(index)];
+    return games::AnimalKey(table, games::kImagineAnimals, v);
 }
 
 const games::FeedbackSounds kSounds{

@@ -35,13 +35,10 @@ platform::Picture loadTrappedPicture(const std::string& path)
     return platform::decodePicture(data);
 }
 
-// The key of animal text n, or an error that ends the step.
+// The key of animal text n; throws when n is none of the game's animals, which ends the step.
 const char* rescueKeyOf(const std::string& n)
 {
-    const int index = games::RescueAnimalIndex(n);
-    if (index == 0)
-        throw std::out_of_range("no animal \"" + n + "\"");
-    return games::RescueKeyTable[static_cast<size_t>(index)];
+    return games::AnimalKey(games::RescueKeyTable, games::kRescueAnimals, n);
 }
 
 }  // namespace
@@ -90,8 +87,10 @@ TFM_Password::TFM_Password() : LessonScreen(frame::ScreenSettings("TFM_Password"
     startHand_ = frame::LayoutWidget<platform::TImage>(this, "img_start_shou");
     enterHand_ = frame::LayoutWidget<platform::TImage>(this, "img_enter");
     nextHand_ = frame::LayoutWidget<platform::TImage>(this, "img_next");
-    for (const games::RescueKey& key : games::kRescueKeys)
-        frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, key.button), [this, &key] { KeyClick(key); });
+    for (const games::RescueKey& key : games::kRescueKeys) {
+        auto* button = frame::LayoutWidget<platform::TSpeedButton>(this, key.button);
+        frame::OnClick(button, [this, button, &key] { KeyClick(*button, key); });
+    }
     frame::OnClick(start_, [this] { StartClick(); });
     frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "SpeedButton2"), [this] { BackspaceClick(); });
     frame::OnClick(frame::LayoutWidget<platform::TSpeedButton>(this, "btnEnter"), [this] { EnterClick(); });
@@ -237,10 +236,9 @@ void TFM_Password::StartClick()
     LoadRescueRound();
 }
 
-void TFM_Password::KeyClick(const games::RescueKey& key)
+void TFM_Password::KeyClick(const platform::TSpeedButton& button, const games::RescueKey& key)
 {
-    auto* button = frame::LayoutWidget<platform::TSpeedButton>(this, key.button);
-    frame::Guarded([this, button] { EnterCodeChar(button->text().toStdString()); });
+    frame::Guarded([this, &button] { EnterCodeChar(button.text().toStdString()); });
     // Every key speaks, also when its character is not taken.
     PlayLessonSound(key.sound);
 }

@@ -48,7 +48,8 @@ private:
     void LoadRescueRound();
 
     void StartClick();
-    void KeyClick(const games::RescueKey& key);
+    // A character key: types the caption it shows, then speaks.
+    void KeyClick(const platform::TSpeedButton& button, const games::RescueKey& key);
     void BackspaceClick();
     void EnterClick();
     void NextGroupClick();

@@ -5,7 +5,17 @@
 #include "platform/strings.h"
 #include "platform/widgets.h"
 
+#include <stdexcept>
+
 namespace games {
+
+const char* AnimalKey(std::span<const char* const> keys, int count, const std::string& text)
+{
+    for (int n = 1; n <= count && n < static_cast<int>(keys.size()); ++n)
+        if (text == std::to_string(n))
+            return keys[static_cast<size_t>(n)];
+    throw std::out_of_range("no animal \"" + text + "\"");
+}
 
 std::vector<int> ShuffleBottomRow(int count)
 {

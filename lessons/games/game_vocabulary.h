@@ -1,11 +1,12 @@
-// What the answer-checking games share: the shuffled bottom row, the
-// selection marker, the right/wrong marks, the pause between two feedback
-// sounds and the right/wrong sound sequence.
+// What the answer-checking games share: the animal keys by number text, the
+// shuffled bottom row, the selection marker, the right/wrong marks, the pause
+// between two feedback sounds and the right/wrong sound sequence.
 #pragma once
 
 #include <QWidget>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ class TLabel;
 }
 
 namespace games {
+
+// The key of animal text "1".."count" in a table indexed by animal (entry 0
+// unused). A text that is no animal throws: it cannot name a picture or a sound.
+const char* AnimalKey(std::span<const char* const> keys, int count, const std::string& text);
 
 // Deals `count` items into `count` slots in a random order: reseeds, then for
 // each slot draws Random(count + 1) until the draw is 1..count and unused.

@@ -48,12 +48,4 @@ const std::array<ImagineAnimal, kImagineAnimals + 1> kImagineAnimalTable = {{
 }};
 // clang-format on
 
-int ImagineAnimalIndex(const std::string& text)
-{
-    for (int n = 1; n <= kImagineAnimals; ++n)
-        if (text == std::to_string(n))
-            return n;
-    return 0;
-}
-
 }  // namespace games

@@ -29,8 +29,4 @@ struct ImagineAnimal {
 // Indexed by animal 1..25 (entry 0 unused).
 extern const std::array<ImagineAnimal, kImagineAnimals + 1> kImagineAnimalTable;
 
-// The animal's picture number as a text ("1".."25") to its index, or 0 when
-// the text is not an animal.
-int ImagineAnimalIndex(const std::string& text);
-
 }  // namespace games

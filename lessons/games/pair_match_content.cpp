@@ -4,7 +4,6 @@
 #include "resources/content.h"
 #include "resources/menu_catalogue.h"
 
-#include <cctype>
 #include <set>
 
 namespace games {

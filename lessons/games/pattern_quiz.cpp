@@ -44,17 +44,6 @@ QString text(const std::string& s)
 
 }  // namespace
 
-void NextGroup(QWidget& screen, const NextGroupSteps& steps)
-{
-    if (steps.stop)
-        steps.stop();
-    steps.reset();
-    steps.build();
-    // The kid sees the new question before "n_g" is heard.
-    screen.repaint();
-    steps.play("n_g");
-}
-
 PatternQuiz::Layout PatternQuiz::buildLayout(QWidget* screen, const PatternMember& m, void (*setupLayout)(QWidget*))
 {
     setupLayout(screen);
@@ -291,15 +280,13 @@ void PatternQuiz::showWrong()
 
 void PatternQuiz::NextGroupClick()
 {
-    NextGroupSteps steps{
-        .stop = {},
-        .reset = [this] { ResetPatternQuestion(); },
-        .build = [this] { BuildPatternQuestion(); },
-        .play = [this](const std::string& name) { PlayQuizSound(name); },
-    };
     if (member_.stopBeforeNextGroup)
-        steps.stop = [this] { StopQuizSoundIfCurrent(); };
-    NextGroup(*this, steps);
+        StopQuizSoundIfCurrent();
+    ResetPatternQuestion();
+    BuildPatternQuestion();
+    // The kid sees the new question before "n_g" is heard.
+    repaint();
+    PlayQuizSound("n_g");
 }
 
 void PatternQuiz::Label1Click()

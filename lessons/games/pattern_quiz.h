@@ -1,8 +1,7 @@
 // The find-the-rule quiz: a rule shown twice as an example and once with a
 // gap; the kid picks the candidate that belongs in the gap. The six members
 // (ABB and ABAB, with numbers, fruit and animals) are this one screen driven
-// by their rows of the member table. Also "下一组" (NextGroup), which the
-// other games with a fresh random question share.
+// by their rows of the member table.
 #pragma once
 
 #include "lesson_frame/lesson_screen.h"
@@ -11,21 +10,9 @@
 #include "platform/strings.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
 namespace games {
-
-// The steps of "下一组", each given by the screen that has the button.
-struct NextGroupSteps {
-    std::function<void()> stop;                    // stops the current sound if one is set; empty: left to `play`
-    std::function<void()> reset;                   // takes back the marks of the last answer
-    std::function<void()> build;                   // draws and shows a new question
-    std::function<void(const std::string&)> play;  // the screen's player
-};
-
-// Stop, reset, build, then "n_g" once the new question is drawn on screen.
-void NextGroup(QWidget& screen, const NextGroupSteps& steps);
 
 class PatternQuiz : public frame::LessonScreen {
     Q_OBJECT
@@ -70,6 +57,7 @@ private:
     void CheckCandidate(int candidate);
     void showRight(int candidate);
     void showWrong();
+    // "下一组": [stop,] reset, build, then "n_g" once the new question is drawn.
     void NextGroupClick();
     void Label1Click();
     void BackClick();

@@ -7,7 +7,6 @@
 #include "resources/menu_catalogue.h"
 
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <utility>
 

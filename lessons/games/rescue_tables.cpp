@@ -10,14 +10,6 @@ const std::array<const char*, 31> RescueKeyTable = {
 };
 // clang-format on
 
-int RescueAnimalIndex(const std::string& text)
-{
-    for (int n = 1; n <= kRescueAnimals; ++n)
-        if (text == std::to_string(n))
-            return n;
-    return 0;
-}
-
 // clang-format off
 const std::array<RescueAnimal, kRescueAnimals + 1> kRescueAnimalTable = {{
     {"", "", ""},

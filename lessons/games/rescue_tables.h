@@ -15,10 +15,6 @@ constexpr int kRescueCodeLength = 6;
 // Indexed 1..30 (entry 0 unused): "001".."030"; the game uses 1..10.
 extern const std::array<const char*, 31> RescueKeyTable;
 
-// The animal's number as a text ("1".."10") to its index, or 0 when the
-// text is not one of the game's animals.
-int RescueAnimalIndex(const std::string& text);
-
 struct RescueAnimal {
     const char* name;   // 小猫
     const char* emoji;  // drawn as the animal

@@ -6,13 +6,14 @@
 #include "lesson_frame/lesson_registry.h"
 #include "lesson_frame/lesson_screen.h"
 #include "lessons/games/games.h"
+#include "tests/games/quiz_platform.h"
+#include "tests/support/lesson_fixture.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,21 +108,8 @@ inline std::string Name(const std::string& prefix, int slot)
     return prefix + std::to_string(slot + 1);
 }
 
-// The recording platform, with a hook run inside each pause (for clicks
-// that a kid makes while the window is blocked).
-class PausingPlatform : public testing_support::RecordingPlatform {
-public:
-    std::function<void()> duringSleep;
-    void sleep(int milliseconds) override
-    {
-        RecordingPlatform::sleep(milliseconds);
-        if (duringSleep)
-            duringSleep();
-    }
-};
-
 // One visit to a lesson screen on the recording platform with fake pictures.
-class PairFixture {
+class PairFixture : public testing_support::LessonFixtureBase<games_test::QuizPlatform> {
 public:
     PairFixture()
     {
@@ -135,12 +123,10 @@ public:
     void open(const Lesson& l)
     {
         lesson = &l;
-        screen = testing_support::OpenShown(l.className);
-        ASSERT_NE(screen, nullptr) << l.className;
+        LessonFixtureBase::open(l.className, l.folder);
     }
 
     std::string folder() const { return media.programFolder() + lesson->folder; }
-    std::vector<std::string> play(const std::string& name) const { return testing_support::PlaySteps(folder(), name); }
     std::string sleepLine() const { return testing_support::SleepLine(1000); }
 
     bool clickTop(int slot) { return testing_support::Click(screen.get(), Name("btn_a", slot)); }
@@ -192,11 +178,7 @@ public:
         return w && w->isEnabled();
     }
 
-    PausingPlatform rec;
-    testing_support::MediaFixture media{rec};
-    testing_support::FakePictures pictures;
     const Lesson* lesson = nullptr;
-    std::unique_ptr<frame::LessonScreen> screen;
 };
 
 // A row of marks with "√" or "×" at slot and blanks elsewhere.

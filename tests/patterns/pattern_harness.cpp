@@ -214,20 +214,6 @@ uint32_t SeedWithAnswer(Rule rule, const std::string& answer, uint32_t from)
     return seed;
 }
 
-uint64_t QuizPlatform::highResolutionCounter()
-{
-    if (logSeeds)
-        log.push_back(kRandomizeLine);
-    return RecordingPlatform::highResolutionCounter();
-}
-
-void QuizPlatform::sleep(int milliseconds)
-{
-    RecordingPlatform::sleep(milliseconds);
-    if (duringSleep)
-        duringSleep();
-}
-
 QuizFixture::QuizFixture()
 {
     games::RegisterLessons();
@@ -244,13 +230,7 @@ void QuizFixture::open(const Lesson& l, uint32_t seed)
 {
     lesson = &l;
     rec.counter = seed;
-    screen = testing_support::OpenShown(l.className);
-    ASSERT_NE(screen, nullptr) << l.className;
-}
-
-std::vector<std::string> QuizFixture::play(const std::string& name) const
-{
-    return testing_support::PlaySteps(folder(), name);
+    LessonFixtureBase::open(l.className, l.folder);
 }
 
 std::vector<std::string> QuizFixture::stop(const std::string& alias) const
@@ -263,8 +243,7 @@ std::vector<std::string> QuizFixture::stop(const std::string& alias) const
 
 bool QuizFixture::shows(const std::string& name) const
 {
-    QWidget* w = testing_support::Find(screen.get(), name);
-    return w && w->isVisibleTo(screen.get());
+    return testing_support::Shown(screen.get(), name);
 }
 
 std::string QuizFixture::picture(int value) const

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "lesson_frame/lesson_screen.h"
+#include "tests/games/quiz_platform.h"
+#include "tests/support/lesson_fixture.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/reference_random.h"
 #include "tests/support/screen_driver.h"
@@ -14,7 +16,6 @@
 #include <QColor>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,30 +76,19 @@ int DrawsPerQuestion(Rule rule);
 // The first seed at or after `from` whose question has answer `answer`.
 uint32_t SeedWithAnswer(Rule rule, const std::string& answer, uint32_t from = 1);
 
-// The recording platform, logging each reseed ("Randomize") on request and
-// running a hook inside each pause.
-class QuizPlatform : public testing_support::RecordingPlatform {
-public:
-    bool logSeeds = false;
-    std::function<void()> duringSleep;
-    uint64_t highResolutionCounter() override;
-    void sleep(int milliseconds) override;
-};
-inline const char* const kRandomizeLine = "Randomize";
+using games_test::kRandomizeLine;
 
 // One lesson screen on the recording platform with fake pictures.
-class QuizFixture {
+class QuizFixture : public testing_support::LessonFixtureBase<games_test::QuizPlatform> {
 public:
     QuizFixture();
     void open(const Lesson& l, uint32_t seed);
 
     std::string folder() const { return media.programFolder() + lesson->folder; }
-    std::vector<std::string> play(const std::string& name) const;
     // The stop of the lesson's own stopper.
     std::vector<std::string> stop(const std::string& alias) const;
 
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
-    std::string text(const std::string& name) const { return testing_support::TextOf(screen.get(), name); }
     bool shows(const std::string& name) const;
     // The value a place shows: a label's text, or the number of the family
     // picture an image shows ("" for none, "tile" for the empty tile).
@@ -109,11 +99,7 @@ public:
     // The picture names an image may show, as the screen names them.
     std::string picture(int value) const;
 
-    QuizPlatform rec;
-    testing_support::MediaFixture media{rec};
-    testing_support::FakePictures pictures;
     const Lesson* lesson = nullptr;
-    std::unique_ptr<frame::LessonScreen> screen;
 };
 
 }  // namespace pattern_test

@@ -5,6 +5,7 @@
 
 #include "lesson_frame/lesson_registry.h"
 #include "lessons/games/games.h"
+#include "tests/games/quiz_platform.h"
 #include "lesson_frame/lesson_screen.h"
 #include "tests/support/lesson_fixture.h"
 #include "tests/support/reference_random.h"
@@ -38,31 +39,13 @@ inline QColor ClueColour(int n)
     return QColor(40, n * 9, 250 - n * 9);
 }
 
-// The recording platform, logging each reseed as "Randomize" on request, so
-// a test sees where in a handler the draws begin.
-class SeedLoggingPlatform : public testing_support::RecordingPlatform {
-public:
-    bool logSeeds = false;
-    uint64_t highResolutionCounter() override
-    {
-        if (logSeeds)
-            log.push_back("Randomize");
-        return RecordingPlatform::highResolutionCounter();
-    }
-};
-
 // One lesson screen on the recording platform.
-class ScreenFixture : public testing_support::LessonFixtureBase<SeedLoggingPlatform> {
+class ScreenFixture : public testing_support::LessonFixtureBase<games_test::QuizPlatform> {
 public:
     explicit ScreenFixture(std::string folder) : folder_(std::move(folder)) { games::RegisterLessons(); }
 
-    void open(const std::string& className)
-    {
-        screen = testing_support::OpenShown(className);
-        ASSERT_NE(screen, nullptr) << className;
-    }
+    void open(const std::string& className) { LessonFixtureBase::open(className, folder_); }
     std::string folder() const { return media.programFolder() + folder_; }
-    std::vector<std::string> play(const std::string& name) const { return testing_support::PlaySteps(folder(), name); }
     bool click(const std::string& name) { return testing_support::Click(screen.get(), name); }
     // Shown as the screen means it: not hidden, whether or not its window is.
     bool shown(const std::string& name) const
