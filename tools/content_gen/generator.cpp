@@ -81,7 +81,7 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
 
 // One output and how to make it.
 struct Task {
-    std::string key;  // state key: "P NAME" or "S path"
+    std::string key;  // state key: "P NAME", "F path" (a media-file picture) or "S path"
     fs::path output;
     std::string hash;
     std::function<void()> make;
