@@ -148,9 +148,9 @@ TEST(ContentCatalogue, EveryDeclaredMediaFilePictureIsInItsFolderAtItsSize)
 
 TEST(ContentCatalogue, EveryDeclaredSoundIsAudibleAudio)
 {
-    for (const content::Sound& picture : plan().sounds) {
-        SCOPED_TRACE(gen::describe(picture));
-        const std::string path = programFolder() + gen::soundPath(picture);
+    for (const content::Sound& sound : plan().sounds) {
+        SCOPED_TRACE(gen::describe(sound));
+        const std::string path = programFolder() + gen::soundPath(sound);
         const std::string bytes = readFile(path);
         ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
         if (bytes.compare(0, 4, "RIFF") != 0)
