@@ -16,6 +16,7 @@
 // With no server running, start one first:
 //   pulseaudio --start --exit-idle-time=-1 && pactl load-module module-null-sink sink_name=null &&
 //   pactl set-default-sink null
+#include "bench/measures.h"
 #include "platform/platform.h"
 
 #include <QAudioSource>
@@ -114,14 +115,6 @@ private:
     }
     QString module_;
 };
-
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return -1;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // PLAY to first samples heard, for `trials` plays `gapMs` apart.
 std::vector<double> startLatencies(QCoreApplication& app, const QAudioDevice& monitor, int trials, int gapMs)
@@ -256,12 +249,9 @@ Usage usageOf(qint64 pid)
 {
     Usage u;
     for (const QString& task : QDir(QString("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(QString("/proc/%1/task/%2/status").arg(pid).arg(task));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
-                u.switches += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        const std::string status = QString("/proc/%1/task/%2/status").arg(pid).arg(task).toStdString();
+        for (const char* field : {"voluntary_ctxt_switches:", "nonvoluntary_ctxt_switches:"})
+            u.switches += std::max(0LL, bench::StatusField(status, field));  // 0 for a thread gone meanwhile
     }
     QFile stat(QString("/proc/%1/stat").arg(pid));
     if (stat.open(QIODevice::ReadOnly)) {
@@ -319,8 +309,8 @@ int main(int argc, char** argv)
         if (const double h = firstPlayHold(probeFolder); h >= 0)
             holds.push_back(h);
     if (!holds.empty())
-        std::printf("first-play hold over %zu starts: median %.1f ms, max %.1f ms\n", holds.size(), median(holds),
-                    *std::max_element(holds.begin(), holds.end()));
+        std::printf("first-play hold over %zu starts: median %.1f ms, max %.1f ms\n", holds.size(),
+                    bench::Median(holds), *std::max_element(holds.begin(), holds.end()));
 
     Monitor monitor;
     if (monitor.device.isNull()) {
@@ -335,9 +325,9 @@ int main(int argc, char** argv)
     }
     std::sort(busy.begin(), busy.end());
     std::printf("start latency over %zu plays: min %.1f ms, median %.1f ms, max %.1f ms\n", busy.size(), busy.front(),
-                median(busy), busy.back());
+                bench::Median(busy), busy.back());
     std::printf("start latency after 2.5 s of silence over %zu plays: median %.1f ms, max %.1f ms\n", quiet.size(),
-                median(quiet), *std::max_element(quiet.begin(), quiet.end()));
+                bench::Median(quiet), *std::max_element(quiet.begin(), quiet.end()));
     if (idleSeconds > 0)
         idleFigures(probeFolder, idleSeconds);
     return 0;

@@ -5,6 +5,8 @@
 //
 // Run under a private Xvfb started with -br (black root), as first_frame.sh
 // does: first_frame_watch [--title TEXT] -- PROGRAM [ARGS...]
+#include "bench/measures.h"
+
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -16,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -58,16 +59,6 @@ uint32_t pixelAt(xcb_connection_t* c, xcb_drawable_t d, int16_t x, int16_t y)
     std::memcpy(&px, xcb_get_image_data(img), static_cast<size_t>(std::min(len, 4)));
     free(img);
     return px & 0xFFFFFFu;
-}
-
-long rssKb(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
 }
 
 void endChild(pid_t pid)
@@ -163,13 +154,13 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    const long rss = rssKb(pid);
+    const long long rss = bench::StatusField("/proc/" + std::to_string(pid) + "/status", "VmRSS:");
     endChild(pid);
     xcb_disconnect(c);
     if (frame < 0) {
         std::fprintf(stderr, "no window shown within 20 s\n");
         return 1;
     }
-    std::printf("mapped_ms=%.1f frame_ms=%.1f rss_kb=%ld\n", mapped, frame, rss);
+    std::printf("mapped_ms=%.1f frame_ms=%.1f rss_kb=%lld\n", mapped, frame, rss);
     return 0;
 }

@@ -9,6 +9,7 @@
 // build's media folders beside it; ROUNDS sets the number of rounds (3).
 #include "app/Main_Form.h"
 #include "app/lesson_families.h"
+#include "bench/measures.h"
 #include "lesson_frame/lesson_registry.h"
 #include "platform/picture_cache.h"
 #include "platform/widgets.h"
@@ -64,14 +65,9 @@ void settle(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-long statusKb(const char* field)
+long long statusKb(const char* field)
 {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::string(field).size()));
-    return -1;
+    return bench::StatusField("/proc/self/status", field);
 }
 
 void goToPage(TMainForm& menu, int page)
@@ -122,15 +118,6 @@ void printResidentByKind(const char* when)
                 platform::embeddedPictureCache().spareBytes() / 1048576.0);
 }
 
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -163,7 +150,7 @@ int main(int argc, char** argv)
     }
 
     std::vector<double> first, later, pageChanges;
-    long mostAfterVisitKb = 0;
+    long long mostAfterVisitKb = 0;
     for (int round = 0; round < rounds; ++round) {
         for (Lesson& l : lessons) {
             if (menu.PageIndex() != l.entry->page) {
@@ -214,11 +201,11 @@ int main(int argc, char** argv)
         return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
     };
     std::printf("lessons=%zu rounds=%d\n", lessons.size(), rounds);
-    std::printf("first visits: median %.1f ms, slowest %.1f ms\n", median(first), slowest(first));
+    std::printf("first visits: median %.1f ms, slowest %.1f ms\n", bench::Median(first), slowest(first));
     if (!later.empty())
-        std::printf("later visits: median %.1f ms, slowest %.1f ms\n", median(later), slowest(later));
-    std::printf("all visits:   median %.1f ms, slowest %.1f ms\n", median(all), slowest(all));
-    std::printf("page changes: median %.1f ms, slowest %.1f ms\n", median(pageChanges), slowest(pageChanges));
+        std::printf("later visits: median %.1f ms, slowest %.1f ms\n", bench::Median(later), slowest(later));
+    std::printf("all visits:   median %.1f ms, slowest %.1f ms\n", bench::Median(all), slowest(all));
+    std::printf("page changes: median %.1f ms, slowest %.1f ms\n", bench::Median(pageChanges), slowest(pageChanges));
     std::printf("rss after any one visit at most %.1f MB\n", mostAfterVisitKb / 1024.0);
     std::printf("rss after every lesson: %.1f MB (peak %.1f MB)\n", statusKb("VmRSS:") / 1024.0,
                 statusKb("VmHWM:") / 1024.0);

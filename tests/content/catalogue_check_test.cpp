@@ -65,13 +65,36 @@ std::set<std::string> declaredSoundPaths()
     return paths;
 }
 
-bool isOverride(const std::string& name)
+// Whether real content replaces the picture: a file of its name below the
+// real pictures (in its folder path, for a media file).
+bool isOverride(const content::Picture& picture)
 {
+    const fs::path folder = fs::path(QH_SOURCE_DIR) / "resources/pictures" /
+                            (picture.storage == content::Storage::MediaFile ? gen::folderPath(picture.folder) : "");
     for (const char* ext : gen::kPictureOverrideExtensions)
-        for (const std::string& stem : {name, QString::fromStdString(name).toLower().toStdString()})
-            if (fs::exists(fs::path(QH_SOURCE_DIR) / "resources/pictures" / (stem + "." + ext)))
+        for (const std::string& stem : {picture.name, gen::lowerCase(picture.name)})
+            if (fs::exists(folder / (stem + "." + ext)))
                 return true;
     return false;
+}
+
+// The file starts as the generator writes its format (a BMP with 24 bits per
+// pixel).
+void expectWrittenFormat(const QByteArray& data, content::Format format)
+{
+    switch (format) {
+    case content::Format::Bmp:
+        ASSERT_GT(data.size(), 30);
+        EXPECT_TRUE(data.startsWith("BM"));
+        EXPECT_EQ(static_cast<unsigned char>(data[28]), 24) << "a BMP must have 24 bits per pixel";
+        break;
+    case content::Format::Gif:
+        EXPECT_TRUE(data.startsWith("GIF89a") || data.startsWith("GIF87a"));
+        break;
+    case content::Format::Jpeg:
+        EXPECT_TRUE(data.startsWith("\xFF\xD8\xFF"));
+        break;
+    }
 }
 
 TEST(ContentCatalogue, DeclarationsAreValid)
@@ -101,7 +124,7 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
                                           ? platform::decodePicture(bytes)
                                           : platform::loadPictureResource(picture.name);
         EXPECT_EQ(pic.size(), QSize(picture.width, picture.height));
-        if (isOverride(picture.name))
+        if (isOverride(picture))
             continue;  // real content may come in any format the store decodes
         const char* root = picture.storage == content::Storage::RawData ? ":/rcdata/" : ":/pictures/";
         const QString path =
@@ -110,20 +133,7 @@ TEST(ContentCatalogue, EveryDeclaredPictureIsEmbeddedAtItsSizeAndFormat)
                                                           : QString(".") + gen::extensionOf(picture.format));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-        const QByteArray data = f.readAll();
-        switch (picture.format) {
-        case content::Format::Bmp:
-            ASSERT_GT(data.size(), 30);
-            EXPECT_TRUE(data.startsWith("BM"));
-            EXPECT_EQ(static_cast<unsigned char>(data[28]), 24) << "a BMP must have 24 bits per pixel";
-            break;
-        case content::Format::Gif:
-            EXPECT_TRUE(data.startsWith("GIF89a") || data.startsWith("GIF87a"));
-            break;
-        case content::Format::Jpeg:
-            EXPECT_TRUE(data.startsWith("\xFF\xD8\xFF"));
-            break;
-        }
+        expectWrittenFormat(f.readAll(), picture.format);
     }
 }
 
@@ -138,19 +148,16 @@ TEST(ContentCatalogue, EveryDeclaredMediaFilePictureIsInItsFolderAtItsSize)
         ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
         EXPECT_EQ(platform::decodePicture(QByteArray::fromStdString(bytes)).size(),
                   QSize(picture.width, picture.height));
-        if (picture.format == content::Format::Bmp && !isOverride(picture.name)) {
-            ASSERT_GT(bytes.size(), 30u);
-            EXPECT_EQ(bytes.compare(0, 2, "BM"), 0);
-            EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "a BMP must have 24 bits per pixel";
-        }
+        if (!isOverride(picture))
+            expectWrittenFormat(QByteArray::fromStdString(bytes), picture.format);
     }
 }
 
 TEST(ContentCatalogue, EveryDeclaredSoundIsAudibleAudio)
 {
-    for (const content::Sound& picture : plan().sounds) {
-        SCOPED_TRACE(gen::describe(picture));
-        const std::string path = programFolder() + gen::soundPath(picture);
+    for (const content::Sound& sound : plan().sounds) {
+        SCOPED_TRACE(gen::describe(sound));
+        const std::string path = programFolder() + gen::soundPath(sound);
         const std::string bytes = readFile(path);
         ASSERT_FALSE(bytes.empty()) << "missing or empty: " << path;
         if (bytes.compare(0, 4, "RIFF") != 0)

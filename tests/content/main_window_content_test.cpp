@@ -6,7 +6,6 @@
 #include "tests/support/screen_driver.h"
 #include "ui_main_form.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include <set>

@@ -52,13 +52,6 @@ std::string sha1(const std::string& text)
     return QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha1).toHex().toStdString();
 }
 
-std::string lower(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The one override file for a stem among the allowed extensions, if any.
 template <size_t N>
 std::optional<fs::path> findOverride(const fs::path& folder, const std::string& stem, const char* const (&exts)[N],
@@ -72,9 +65,9 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
         if (!entry.is_regular_file())
             continue;
         const fs::path p = entry.path();
-        const std::string ext = lower(p.extension().string());
+        const std::string ext = lowerCase(p.extension().string());
         const std::string base = p.stem().string();
-        if ((anyCase ? lower(base) == lower(stem) : base == stem) &&
+        if ((anyCase ? lowerCase(base) == lowerCase(stem) : base == stem) &&
             std::any_of(std::begin(exts), std::end(exts), [&](const char* e) { return ext == std::string(".") + e; }))
             found.push_back(p);
     }
@@ -88,7 +81,7 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
 
 // One output and how to make it.
 struct Task {
-    std::string key;  // state key: "P NAME" or "S path"
+    std::string key;  // state key: "P NAME", "F path" (a media-file picture) or "S path"
     fs::path output;
     std::string hash;
     std::function<void()> make;
@@ -196,7 +189,7 @@ Report generate(const Plan& plan, const Options& o)
         if (real) {
             checkPictureOverride(picture, *real);
             const std::string bytes = readFile(*real);
-            t.output = file ? mediaFile : folder / (picture.name + lower(real->extension().string()));
+            t.output = file ? mediaFile : folder / (picture.name + lowerCase(real->extension().string()));
             t.hash = sha1("real|" + declarationText(picture) + "|" + sha1(bytes));
             t.make = [out = t.output, bytes] { writeAtomically(out, bytes); };
         } else {

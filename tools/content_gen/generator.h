@@ -12,8 +12,10 @@ namespace gen {
 
 struct Options {
     std::string pictureDir;    // pictures/ and rcdata/ are written below it, with content.qrc
-    std::string soundRoot;     // the program folder: sounds go to <folder path>/<name>.dat below it
-    std::string overrideRoot;  // real content: pictures/<NAME>.<ext> and sounds/<folder path>/<name>.<ext>
+    std::string soundRoot;     // the program folder: sounds go to <folder path>/<name>.dat below it, and
+                               // media-file pictures to <folder path>/<name>.<ext>
+    std::string overrideRoot;  // real content: pictures/<NAME>.<ext> (pictures/<folder path>/<NAME>.<ext>
+                               // for a media file) and sounds/<folder path>/<name>.<ext>
     std::string stateFile;     // what the last run made, with the hash of each
     std::string rcc;           // Qt's resource compiler; empty: no resource file
     std::string rccOut;        // the packed resource file

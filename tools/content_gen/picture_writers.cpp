@@ -1,13 +1,11 @@
 #include "tools/content_gen/picture_writers.h"
 
 #include <QBuffer>
-#include <QColor>
 #include <QHash>
 
 #include <algorithm>
-#include <csetjmp>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <stdexcept>

@@ -118,10 +118,7 @@ std::string soundPath(const content::Sound& s)
 
 std::string mediaPicturePath(const content::Picture& p)
 {
-    std::string name = p.name;
-    for (char& c : name)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folderPath(p.folder) + name + "." + extensionOf(p.format);
+    return folderPath(p.folder) + lowerCase(p.name) + "." + extensionOf(p.format);
 }
 
 const char* extensionOf(content::Format f)
@@ -135,6 +132,13 @@ const char* extensionOf(content::Format f)
         return "jpg";
     }
     return "bin";
+}
+
+std::string lowerCase(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
 }
 
 Plan makePlan(const content::Manifest& manifest)
