@@ -478,14 +478,17 @@ QByteArray loadRawResource(const std::string& name)
     return *data;
 }
 
-Picture loadPictureFile(const std::string& path)
+Picture loadPictureFile(const std::string& path, qint64 maxBytes)
 {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly))
-        throw EInvalidGraphic("Cannot open " + path);
-    if (f.size() > kMaxPictureFileBytes)
-        throw EInvalidGraphic("Picture file too large: " + path);
-    return decodePicture(f.readAll());
+    QFile file(QString::fromStdString(path));
+    const QFileInfo info(file);
+    if (!info.isFile())
+        throw EInvalidGraphic("no picture file " + path);
+    if (info.size() > maxBytes)
+        throw EInvalidGraphic("too large for a picture: " + path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInvalidGraphic("cannot read " + path);
+    return decodePicture(file.read(maxBytes + 1));
 }
 
 std::vector<QString> resourceNames(ResourceKind kind)

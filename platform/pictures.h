@@ -70,9 +70,11 @@ QImage decodeJpeg(const QByteArray& data);
 Picture loadPictureResource(const std::string& name);
 // A read-only copy of an embedded raw data resource; throws EResNotFound.
 QByteArray loadRawResource(const std::string& name);
-// A picture file from disk (the rescue game's ".bmp" files); throws
-// EInvalidGraphic when it cannot be read or decoded.
-Picture loadPictureFile(const std::string& path);
+// A picture file from disk (the rescue game's ".bmp" files). Only a regular
+// file of at most maxBytes is read: a folder, a pipe or a device under that
+// name would block or mislead the reader. Throws EInvalidGraphic when the
+// file cannot be read or decoded.
+Picture loadPictureFile(const std::string& path, qint64 maxBytes = kMaxPictureFileBytes);
 
 // Names (upper case) of all embedded resources of a kind.
 std::vector<QString> resourceNames(ResourceKind kind);

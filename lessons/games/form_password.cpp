@@ -9,31 +9,11 @@
 
 #include "ui_games_password.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
 
 // A trapped animal's picture is a few hundred kilobytes; anything far larger
 // is not one of them and is not read.
 constexpr qint64 kMaxTrappedPictureBytes = 16 * 1024 * 1024;
-
-// Reads a trapped animal's picture file. Only a regular file of picture size
-// is read: a folder, a pipe or a device under that name would block or
-// mislead the reader. Throws when the file cannot serve.
-platform::Picture loadTrappedPicture(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    const QFileInfo info(file);
-    if (!info.isFile())
-        throw platform::EInvalidGraphic("no picture file " + path);
-    if (info.size() > kMaxTrappedPictureBytes)
-        throw platform::EInvalidGraphic("too large for a picture: " + path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::EInvalidGraphic("cannot read " + path);
-    const QByteArray data = file.read(kMaxTrappedPictureBytes + 1);
-    return platform::decodePicture(data);
-}
 
 // The key of animal text n; throws when n is none of the game's animals, which ends the step.
 const char* rescueKeyOf(const std::string& n)
@@ -220,7 +200,8 @@ void TFM_Password::LoadRescueRound()
         const char* key = rescueKeyOf(n);
         // A file that cannot serve ends the turn's load here: the picture,
         // the sound and the animal stay as they were.
-        help_->setPicture(loadTrappedPicture(games::RescuePictureFile(MediaFolder, key)));
+        help_->setPicture(
+            platform::loadPictureFile(games::RescuePictureFile(MediaFolder, key), kMaxTrappedPictureBytes));
         PlayLessonSound(std::string("a") + key);
         RescueAnimal = n;
     });
