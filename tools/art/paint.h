@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -22,6 +23,12 @@ public:
 
 inline constexpr const char* kEmojiFamily = "Noto Color Emoji";
 inline constexpr const char* kCjkFamily = "Noto Sans CJK SC";
+
+// The whole canvas as a box to draw into.
+inline QRectF canvasRect(const QImage& canvas)
+{
+    return QRectF(0, 0, canvas.width(), canvas.height());
+}
 
 QColor rgb(uint32_t rrggbb);
 // A stable pastel derived from a name, so sibling cards differ but never change.

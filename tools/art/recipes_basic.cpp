@@ -14,11 +14,6 @@ namespace {
 
 using art::rgb;
 
-QRectF canvasRect(const QImage& canvas)
-{
-    return QRectF(0, 0, canvas.width(), canvas.height());
-}
-
 QRectF inset(const QRectF& r, double fraction)
 {
     const double d = std::min(r.width(), r.height()) * fraction;
@@ -39,7 +34,7 @@ void paintCard(QImage& canvas, const content::Picture& picture, const QColor& fi
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QRectF face = inset(all, 0.02);
     art::drawCard(p, face, fill);
     QRectF inner = inset(face, 0.12);
@@ -76,7 +71,7 @@ ART_RECIPE(solid)
 ART_RECIPE(shape)
 {
     canvas.fill(art::colourOr(picture.background, Qt::white));
-    const QPainterPath path = art::shapePath(picture.param, inset(canvasRect(canvas), 0.08));
+    const QPainterPath path = art::shapePath(picture.param, inset(art::canvasRect(canvas), 0.08));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(path, rgb(picture.colour));
@@ -89,13 +84,13 @@ ART_RECIPE(text)
     canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::TextAntialiasing);
-    art::drawFittedText(p, inset(canvasRect(canvas), 0.08), textOf(picture), rgb(picture.colour));
+    art::drawFittedText(p, inset(art::canvasRect(canvas), 0.08), textOf(picture), rgb(picture.colour));
 }
 
 ART_RECIPE(balloon)
 {
     canvas.fill(art::colourOr(picture.background, Qt::white));
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const double bw = std::min(all.width() * 0.8, all.height() * 0.62);
     const double bh = bw * 1.18;
     const QRectF body(all.center().x() - bw / 2, all.height() * 0.06, bw, bh);
@@ -123,7 +118,7 @@ ART_RECIPE(balloon)
 ART_RECIPE(magnifier)
 {
     canvas.fill(rgb(picture.colour));
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const double s = std::min(all.width(), all.height());
     const QRectF lens(all.center().x() - s * 0.32, all.center().y() - s * 0.32, s * 0.44, s * 0.44);
     QPainter p(&canvas);
@@ -140,7 +135,7 @@ ART_RECIPE(button)
 {
     // The bottom bar's colour shows around the rounded face.
     canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QRectF face = all.adjusted(2, 2, -2, -3);
     const double radius = face.height() * 0.35;
     const QColor colour = rgb(picture.colour);
@@ -170,7 +165,7 @@ ART_RECIPE(button)
 ART_RECIPE(background)
 {
     const QColor colour = rgb(picture.colour);
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(all.topLeft(), all.bottomLeft());
@@ -203,7 +198,7 @@ ART_RECIPE(background)
 // top and a white window where the icon sits.
 ART_RECIPE(frame)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QColor rim = art::colourOr(picture.colour, QColor(255, 165, 40));
     canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
     QPainter p(&canvas);

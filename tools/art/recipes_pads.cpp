@@ -9,14 +9,7 @@
 
 #include <cmath>
 
-namespace {
-
-QRectF canvasRect(const QImage& canvas)
-{
-    return QRectF(0, 0, canvas.width(), canvas.height());
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // A rounded calculator key. A digit is drawn small in the top left corner,
 // clear of the button's own caption; a sign (the keys without caption) fills
@@ -26,7 +19,7 @@ ART_RECIPE(padkey)
     if (picture.text.empty())
         throw art::RecipeError("a key face needs its digit or sign");
     canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
-    const QRectF face = canvasRect(canvas).adjusted(4, 4, -5, -6);
+    const QRectF face = art::canvasRect(canvas).adjusted(4, 4, -5, -6);
     const QColor colour = art::rgb(picture.colour);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -47,7 +40,7 @@ ART_RECIPE(padkey)
 // The display band: a pale screen in a dark rim.
 ART_RECIPE(paddisplay)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(all, QColor(70, 90, 110));
@@ -64,7 +57,7 @@ ART_RECIPE(paddisplay)
 ART_RECIPE(counter)
 {
     canvas.fill(art::colourOr(picture.background, Qt::white));
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QRectF ball = all.adjusted(5, 5, -5, -5);
     const QColor colour = art::rgb(picture.colour);
     QPainter p(&canvas);
@@ -86,7 +79,7 @@ ART_RECIPE(connector)
     g.setColorAt(0, colour.lighter(130));
     g.setColorAt(1, colour.darker(120));
     QPainter p(&canvas);
-    p.fillRect(canvasRect(canvas), g);
+    p.fillRect(art::canvasRect(canvas), g);
 }
 
 // A five-pointed star on the colour it is drawn transparent in, in the
@@ -95,7 +88,7 @@ ART_RECIPE(connector)
 ART_RECIPE(star)
 {
     canvas.fill(art::rgb(picture.background));
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QPointF c(all.width() * 0.44, all.height() * 0.44);
     const double outer = std::min(all.width(), all.height()) * 0.36;
     const double inner = outer * 0.45;

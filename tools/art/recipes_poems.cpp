@@ -13,11 +13,6 @@ namespace {
 
 using art::rgb;
 
-QRectF canvasRect(const QImage& canvas)
-{
-    return QRectF(0, 0, canvas.width(), canvas.height());
-}
-
 // --- drawings of the answers without an emoji, each inside box -------------
 
 void drawFridge(QPainter& p, const QRectF& box)
@@ -241,7 +236,7 @@ Drawing findDrawing(const std::string& name)
 // colour of the wall behind it.
 ART_RECIPE(scroll)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QColor wood = art::colourOr(picture.colour, QColor(200, 160, 100));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -277,7 +272,7 @@ ART_RECIPE(scroll)
 // A rounded band of a deep colour for white text, its edge lighter.
 ART_RECIPE(band)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     const QColor colour = art::colourOr(picture.colour, QColor(60, 90, 130));
     canvas.fill(art::colourOr(picture.background, colour.lighter(160)));
     QPainter p(&canvas);
@@ -299,7 +294,7 @@ ART_RECIPE(riddle_answer)
         throw art::RecipeError("the answer word is missing");
     if (picture.emoji.empty() == picture.param.empty())
         throw art::RecipeError("give either an emoji or a drawing");
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -10,11 +10,6 @@
 
 namespace {
 
-QRectF canvasRect(const QImage& canvas)
-{
-    return QRectF(0, 0, canvas.width(), canvas.height());
-}
-
 // The emoji alone on a clear square of side `side`.
 QImage emojiSquare(const std::string& emoji, int side)
 {
@@ -42,12 +37,12 @@ ART_RECIPE(closeup)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF part(f[0].toDouble() * kSide, f[1].toDouble() * kSide, f[2].toDouble() * kSide,
                       f[2].toDouble() * kSide);
-    p.drawImage(canvasRect(canvas), big, part);
+    p.drawImage(art::canvasRect(canvas), big, part);
     // White outside the rounded window and a white rim along it.
     QPainterPath outside;
-    outside.addRect(canvasRect(canvas));
+    outside.addRect(art::canvasRect(canvas));
     QPainterPath window;
-    window.addRoundedRect(canvasRect(canvas).adjusted(2, 2, -2, -2), 10, 10);
+    window.addRoundedRect(art::canvasRect(canvas).adjusted(2, 2, -2, -2), 10, 10);
     p.fillPath(outside.subtracted(window), Qt::white);
     p.setPen(QPen(Qt::white, 4));
     p.setBrush(Qt::NoBrush);
@@ -57,7 +52,7 @@ ART_RECIPE(closeup)
 // The animal behind the bars of a cage (param "bars") or under a net ("net").
 ART_RECIPE(trapped)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient room(all.topLeft(), all.bottomLeft());
@@ -96,7 +91,7 @@ ART_RECIPE(trapped)
 // middle rows.
 ART_RECIPE(freed)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(all.topLeft(), all.bottomLeft());
@@ -118,7 +113,7 @@ ART_RECIPE(freed)
 // A key of the keyboard: its top face in `colour` on a rim of `background`.
 ART_RECIPE(key)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     canvas.fill(art::colourOr(picture.background, QColor(58, 65, 80)));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -137,7 +132,7 @@ ART_RECIPE(key)
 // A round speech bubble in `colour` bearing `text` in white, on `background`.
 ART_RECIPE(bubble)
 {
-    const QRectF all = canvasRect(canvas);
+    const QRectF all = art::canvasRect(canvas);
     canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -168,7 +163,7 @@ ART_RECIPE(hand)
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
-        art::drawEmoji(lp, canvasRect(canvas).adjusted(2, 2, -2, -2), picture.emoji);
+        art::drawEmoji(lp, art::canvasRect(canvas).adjusted(2, 2, -2, -2), picture.emoji);
         lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         QColor tint = art::colourOr(picture.colour, QColor(224, 32, 32));
         tint.setAlpha(190);
