@@ -76,6 +76,12 @@ const MenuEntry* FindLessonEntry(const std::string& className)
     return nullptr;
 }
 
+std::string LessonFolder(const std::string& className)
+{
+    const MenuEntry* entry = FindLessonEntry(className);
+    return entry ? entry->folder : "";
+}
+
 const std::string& MenuCaption(int slot, int page)
 {
     // Built once from the catalogue: [slot][page].

@@ -28,6 +28,8 @@ extern const std::array<MenuEntry, 51> kMenu;
 const MenuEntry* FindMenuEntry(int page, int slot);
 // The entry of a lesson class, or nullptr.
 const MenuEntry* FindLessonEntry(const std::string& className);
+// The media folder literal of a lesson class, or "" for a class not in the menu.
+std::string LessonFolder(const std::string& className);
 
 // MenuCaptionTable[slot][page]: the caption, or the empty-slot mark "x".
 const std::string& MenuCaption(int slot, int page);

@@ -12,12 +12,6 @@ namespace games {
 
 namespace {
 
-std::string folderOf(const char* className)
-{
-    const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
-    return entry ? entry->folder : "";
-}
-
 // A soft background colour per animal, the same on its picture and its close-up.
 uint32_t animalBackground(int n)
 {
@@ -28,7 +22,7 @@ uint32_t animalBackground(int n)
 void addImagine(content::Manifest& m)
 {
     const char* cls = "TFM_FaSanSiwei";
-    const std::string folder = folderOf(cls);
+    const std::string folder = catalogue::LessonFolder(cls);
     m.screens.push_back(cls);
     for (int n = 1; n <= kImagineAnimals; ++n) {
         const ImagineAnimal& a = kImagineAnimalTable[static_cast<size_t>(n)];
@@ -55,7 +49,7 @@ void addImagine(content::Manifest& m)
 void addRescue(content::Manifest& m)
 {
     const char* cls = "TFM_Password";
-    const std::string folder = folderOf(cls);
+    const std::string folder = catalogue::LessonFolder(cls);
     m.screens.push_back(cls);
     for (int n = 1; n <= kRescueAnimals; ++n) {
         const RescueAnimal& a = kRescueAnimalTable[static_cast<size_t>(n)];

@@ -12,17 +12,11 @@ namespace {
 
 using namespace content;
 
-std::string folderOf(const games::PairMatchTables& t)
-{
-    const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(t.className);
-    return entry ? entry->folder : "";
-}
-
 // A lesson's sounds: start, answers, page steps, and each named item once,
 // saying the item's caption.
 void addQuizSounds(Manifest& m, const games::PairMatchTables& t, const std::string& start, Voice itemVoice)
 {
-    const std::string folder = folderOf(t);
+    const std::string folder = catalogue::LessonFolder(t.className);
     m.screens.push_back(t.className);
     m.sound(folder, "st", start);
     m.sound(folder, t.yesSound, "答对了！");

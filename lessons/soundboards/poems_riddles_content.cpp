@@ -88,8 +88,7 @@ std::string spokenRiddle(const Riddle& riddle)
 
 std::string declareLesson(content::Manifest& m, const char* className, const std::string& start)
 {
-    const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
-    const std::string folder = entry ? entry->folder : "";
+    const std::string folder = catalogue::LessonFolder(className);
     m.screens.push_back(className);
     m.sound(folder, "st", spoken(start));
     m.sound(folder, "n", "下一页");

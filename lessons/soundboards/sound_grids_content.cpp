@@ -17,12 +17,6 @@ using content::Manifest;
 using content::Picture;
 using content::Voice;
 
-std::string folderOf(const char* className)
-{
-    const catalogue::MenuEntry* entry = catalogue::FindLessonEntry(className);
-    return entry ? entry->folder : "";
-}
-
 // A tile: a rounded face of `colour` on `around` (what shows at its corners).
 Picture& tile(Manifest& m, const std::string& name, int w, int h, uint32_t colour, uint32_t around,
               const std::string& pattern = "")
@@ -56,7 +50,7 @@ void addGridPictures(Manifest& m)
 void addGridSounds(Manifest& m)
 {
     for (const SoundGridMember& member : SoundGridMembers()) {
-        const std::string folder = folderOf(member.className);
+        const std::string folder = catalogue::LessonFolder(member.className);
         m.screens.push_back(member.className);
         m.sound(folder, "st", member.start);
         std::set<std::string> seen;
@@ -70,7 +64,7 @@ void addGridSounds(Manifest& m)
 
 void addBodyParts(Manifest& m)
 {
-    const std::string folder = folderOf("TFM_WuGuan");
+    const std::string folder = catalogue::LessonFolder("TFM_WuGuan");
     m.screens.push_back("TFM_WuGuan");
     m.sound(folder, "st", "人体部位。点一点名字或者图片，看看它在脸上的哪里。");
     for (const BodyPart& part : kBodyParts) {
@@ -88,7 +82,7 @@ void addBodyParts(Manifest& m)
 void addNumberGrids(Manifest& m)
 {
     for (const NumberGridMember& member : NumberGridMembers()) {
-        const std::string folder = folderOf(member.className);
+        const std::string folder = catalogue::LessonFolder(member.className);
         m.screens.push_back(member.className);
         m.sound(folder, "st", member.start);
         m.sound(folder, kHorizontalSound, "横向排列");
