@@ -1,4 +1,4 @@
-// Texts: upper-casing names, and a list of texts with add, delete at a
+// Texts: upper- and lower-casing names, and a list of texts with add, delete at a
 // position, find and count, used by the random draws (a pool that entries
 // are deleted from).
 #pragma once
@@ -16,6 +16,16 @@ inline std::string UpperCase(std::string s)
     for (char& c : s)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// The text with its ASCII letters in lower case, as media files are named;
+// other bytes stay as they are.
+inline std::string LowerCase(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 

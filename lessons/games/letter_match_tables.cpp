@@ -2,7 +2,7 @@
 // shuffled below; a capital names its letter in English.
 #include "lessons/games/pair_match_tables.h"
 
-#include <cctype>
+#include "platform/strings.h"
 
 namespace games {
 
@@ -14,24 +14,10 @@ const char* const kLetterBar = "zmpd_bar";
 
 namespace {
 
-std::string upper(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string lower(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The same letter in either case; the page does not matter.
 bool sameLetter(const PairMatchTables&, int, int, const std::string& topCaption, const std::string& bottomCaption)
 {
-    return topCaption == upper(bottomCaption);
+    return topCaption == platform::UpperCase(bottomCaption);
 }
 
 PairMatchTables build()
@@ -42,8 +28,8 @@ PairMatchTables build()
         MatchRow top, bottom;
         for (int i = 0; i < kPairSlots; ++i) {
             const std::string capital(1, letters[i]);
-            top[static_cast<size_t>(i)] = {capital, lower(capital), ""};
-            bottom[static_cast<size_t>(i)] = {lower(capital), "", ""};
+            top[static_cast<size_t>(i)] = {capital, platform::LowerCase(capital), ""};
+            bottom[static_cast<size_t>(i)] = {platform::LowerCase(capital), "", ""};
         }
         t.top.push_back(top);
         t.bottom.push_back(bottom);

@@ -9,6 +9,7 @@
 #include "lesson_frame/lesson_registry.h"
 #include "platform/media_control.h"
 #include "platform/pictures.h"
+#include "platform/strings.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/screen_driver.h"
 #include "tools/content_gen/all_content.h"
@@ -72,7 +73,7 @@ bool isOverride(const content::Picture& picture)
     const fs::path folder = fs::path(QH_SOURCE_DIR) / "resources/pictures" /
                             (picture.storage == content::Storage::MediaFile ? gen::folderPath(picture.folder) : "");
     for (const char* ext : gen::kPictureOverrideExtensions)
-        for (const std::string& stem : {picture.name, gen::lowerCase(picture.name)})
+        for (const std::string& stem : {picture.name, platform::LowerCase(picture.name)})
             if (fs::exists(folder / (stem + "." + ext)))
                 return true;
     return false;

@@ -2,6 +2,7 @@
 
 #include "platform/media_control.h"
 #include "platform/pictures.h"
+#include "platform/strings.h"
 #include "tools/content_gen/pictures.h"
 #include "tools/content_gen/voices.h"
 
@@ -65,9 +66,9 @@ std::optional<fs::path> findOverride(const fs::path& folder, const std::string& 
         if (!entry.is_regular_file())
             continue;
         const fs::path p = entry.path();
-        const std::string ext = lowerCase(p.extension().string());
+        const std::string ext = platform::LowerCase(p.extension().string());
         const std::string base = p.stem().string();
-        if ((anyCase ? lowerCase(base) == lowerCase(stem) : base == stem) &&
+        if ((anyCase ? platform::LowerCase(base) == platform::LowerCase(stem) : base == stem) &&
             std::any_of(std::begin(exts), std::end(exts), [&](const char* e) { return ext == std::string(".") + e; }))
             found.push_back(p);
     }
@@ -189,7 +190,7 @@ Report generate(const Plan& plan, const Options& o)
         if (real) {
             checkPictureOverride(picture, *real);
             const std::string bytes = readFile(*real);
-            t.output = file ? mediaFile : folder / (picture.name + lowerCase(real->extension().string()));
+            t.output = file ? mediaFile : folder / (picture.name + platform::LowerCase(real->extension().string()));
             t.hash = sha1("real|" + declarationText(picture) + "|" + sha1(bytes));
             t.make = [out = t.output, bytes] { writeAtomically(out, bytes); };
         } else {

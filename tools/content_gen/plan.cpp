@@ -6,7 +6,6 @@
 #include "tools/art/recipe.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <sstream>
 
@@ -118,7 +117,7 @@ std::string soundPath(const content::Sound& s)
 
 std::string mediaPicturePath(const content::Picture& p)
 {
-    return folderPath(p.folder) + lowerCase(p.name) + "." + extensionOf(p.format);
+    return folderPath(p.folder) + platform::LowerCase(p.name) + "." + extensionOf(p.format);
 }
 
 const char* extensionOf(content::Format f)
@@ -132,13 +131,6 @@ const char* extensionOf(content::Format f)
         return "jpg";
     }
     return "bin";
-}
-
-std::string lowerCase(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
 }
 
 Plan makePlan(const content::Manifest& manifest)

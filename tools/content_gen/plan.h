@@ -40,7 +40,5 @@ std::string soundPath(const content::Sound& s);
 std::string mediaPicturePath(const content::Picture& p);
 // File extension of a format: "bmp", "gif", "jpg".
 const char* extensionOf(content::Format f);
-// The text with its letters in lower case, for file names.
-std::string lowerCase(std::string s);
 
 }  // namespace gen
