@@ -5,7 +5,7 @@
 #include "app/sound_safety.h"
 #include "platform/sound_files.h"
 #include "tests/robust/program_copy.h"
-#include "tests/robust/wav_bytes.h"
+#include "tests/support/wav_bytes.h"
 #include "tests/support/recording_platform.h"
 
 #include <QDir>
@@ -51,7 +51,7 @@ bool waitFor(const std::function<bool()>& done, int ms)
 // `bytes` bytes of silence, 22.05 kHz mono 16-bit.
 QByteArray silence(int bytes)
 {
-    return QByteArray::fromStdString(robust_test::wav(22050, 1, 16, std::string(static_cast<size_t>(bytes), '\0')));
+    return QByteArray::fromStdString(testing_support::wav(22050, 1, 16, std::string(static_cast<size_t>(bytes), '\0')));
 }
 
 TEST(TerminationSignals, EndTheProgramCleanlyWithEverySoundBack)

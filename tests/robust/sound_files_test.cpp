@@ -6,7 +6,7 @@
 #include "platform/audio_device.h"
 #include "platform/media_control.h"
 #include "tests/support/recording_platform.h"
-#include "tests/robust/wav_bytes.h"
+#include "tests/support/wav_bytes.h"
 #include "tests/support/process_memory.h"
 
 #include <QDirIterator>
@@ -21,11 +21,11 @@
 #include <unistd.h>
 
 using namespace platform;
-using robust_test::le;
-using robust_test::wav;
-using robust_test::wavHeader;
+using testing_support::le;
 using testing_support::MediaFixture;
 using testing_support::RecordingPlatform;
+using testing_support::wav;
+using testing_support::wavHeader;
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "platform/audio_output.h"
 #include "platform/picture_cache.h"
 #include "platform/pictures.h"
+#include "tests/support/wav_bytes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,19 +55,10 @@ bool waitFor(F done, int ms)
     return done();
 }
 
+// A hundredth of a second of silence.
 std::shared_ptr<const std::string> shortWav()
 {
-    const int frames = 441;
-    std::string wav = "RIFF";
-    auto u32 = [&wav](uint32_t v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&wav](uint16_t v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-    u32(36 + frames * 2);
-    wav += "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
-    wav += "data";
-    u32(frames * 2);
-    wav.append(static_cast<size_t>(frames) * 2, '\0');
-    return std::make_shared<const std::string>(std::move(wav));
+    return std::make_shared<const std::string>(testing_support::wav(44100, 1, 16, std::string(882, '\0')));
 }
 
 int childPrefetch(int argc, char** argv)

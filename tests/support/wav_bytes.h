@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace robust_test {
+namespace testing_support {
 
 // v as n little-endian bytes.
 inline std::string le(uint32_t v, int n)
@@ -31,4 +31,4 @@ inline std::string wav(int rate, int channels, int bits, const std::string& data
     return wavHeader(rate, channels, bits, static_cast<uint32_t>(data.size()), format) + data;
 }
 
-}  // namespace robust_test
+}  // namespace testing_support
