@@ -72,9 +72,8 @@ TEST_P(CardContentTest, EveryCardHasItsPictureAndItsSound)
     const Lesson& l = GetParam();
     rec.performRenames = false;
     rec.exe = (QCoreApplication::applicationDirPath() + "/qinghe").toStdString();
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(l.cls))());
-    screen->Create();
-    screen->show();
+    const std::unique_ptr<frame::LessonScreen> screen = OpenShown(l.cls);
+    ASSERT_NE(screen, nullptr) << l.cls;
     EXPECT_TRUE(QFile::exists(QString::fromStdString(screen->MediaFolder + "st.dat")));
     for (int page = 0; page < l.pages; ++page) {
         if (page > 0) {

@@ -24,10 +24,7 @@ namespace {
 std::unique_ptr<frame::LessonScreen> OpenShown(const char* className)
 {
     cards::RegisterClockAndPyramidLessons();
-    std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(className))());
-    screen->Create();
-    screen->show();
-    return screen;
+    return testing_support::OpenShown(className);
 }
 
 bool IsHourHand(QRgb c)

@@ -316,13 +316,7 @@ INSTANTIATE_TEST_SUITE_P(Members, PagedCardsTest, ::testing::ValuesIn(kMembers),
 class PagedCardLayoutTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { cards::RegisterPagedCardLessons(); }
-    std::unique_ptr<frame::LessonScreen> open(const char* cls)
-    {
-        std::unique_ptr<frame::LessonScreen> s((*frame::FindLesson(cls))());
-        s->Create();
-        s->show();
-        return s;
-    }
+    std::unique_ptr<frame::LessonScreen> open(const char* cls) { return OpenShown(cls); }
     RecordingPlatform rec;
     MediaFixture media{rec};
     LoggedPictures pictures{rec.log};

@@ -186,9 +186,8 @@ TEST(PatternRender, ScreensShowTheirPicturesBeforeAndAfterARightAnswer)
     games::RegisterLessons();
     for (const Lesson* l : AllLessons()) {
         rec.counter = 2026;
-        std::unique_ptr<frame::LessonScreen> screen((*frame::FindLesson(l->className))());
-        screen->Create();
-        screen->show();
+        const std::unique_ptr<frame::LessonScreen> screen = testing_support::OpenShown(l->className);
+        ASSERT_NE(screen, nullptr) << l->className;
         for (const char* image : {"img_bg", "img_jian", "Image1", "Image2"}) {
             auto* img = FindAs<platform::TImage>(screen.get(), image);
             ASSERT_NE(img, nullptr) << image;

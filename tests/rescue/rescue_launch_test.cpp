@@ -63,9 +63,7 @@ protected:
     template <class T>
     T& open(const char* className)
     {
-        screen.reset((*frame::FindLesson(className))());
-        screen->Create();
-        screen->show();
+        screen = testing_support::OpenShown(className);
         return static_cast<T&>(*screen);
     }
     RecordingPlatform rec;
