@@ -27,11 +27,29 @@ struct Picture {
     // How the generator draws it: a recipe of tools/art/recipes_*.cpp.
     std::string recipe = "card";
     std::string emoji;        // a colour emoji that shows the item, where one fits
+    std::string drawing;      // a drawing of tools/art/drawings/ that shows the item ("red_panda"), where no emoji fits
     std::string text;         // the item's name or the caption to draw
     uint32_t colour = 0;      // main colour 0xRRGGBB, where the recipe uses one
     uint32_t background = 0;  // background colour 0xRRGGBB, where the recipe uses one
     std::string param;        // recipe parameter ("3" for three o'clock, "triangle", ...)
     std::string folder;  // MediaFile only: the media folder literal ("password\\"); the file is the name in lower case
+
+    // Shows the item by its motif: a drawing's name (lower-case ASCII,
+    // "red_panda") or a colour emoji.
+    Picture& showing(const std::string& motif)
+    {
+        (isDrawingName(motif) ? drawing : emoji) = motif;
+        return *this;
+    }
+    static bool isDrawingName(const std::string& motif)
+    {
+        if (motif.empty())
+            return false;
+        for (const char c : motif)
+            if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
+                return false;
+        return true;
+    }
 };
 
 enum class Voice {

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev qt6-tools-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools libgl-dev
   libgif-dev libjpeg62-turbo-dev libfontconfig-dev libxcb1-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-noto-cjk fonts-noto-color-emoji

@@ -16,8 +16,8 @@ inline constexpr const char* kEmptySlotMark = "x";
 struct CardEntry {
     const char* name;             // three-digit card number "001", or kEmptySlotMark
     const char* caption;          // the caption label's text, exactly as shown
-    const char* emoji = nullptr;  // the picture's motif (the symbol itself for the symbols); nullptr: the twin's,
-                                  // empty: the caption drawn
+    const char* motif = nullptr;  // the picture's emoji or drawing name (the symbol itself for the symbols);
+                                  // nullptr: the twin's
     const char* say = nullptr;    // what the recording says; nullptr: the caption
     int height = 0;               // picture height where the family's pictures differ (flags); 0: square
 };
@@ -31,13 +31,13 @@ struct CardFamily {
     bool english = false;  // the cards are spoken in English
     int pictureWidth = 140;
     const CardFamily* twin = nullptr;  // the lesson whose card k shows the same thing
-    bool motifIsText = false;          // the motif is a text to draw (the symbols), not an emoji
+    bool motifIsText = false;          // the motif is a text to draw (the symbols), not a picture
     const char* recipe = "card";       // how the generator draws the pictures
 
     int pages() const { return static_cast<int>(cards.size()) / slotsPerPage; }
     int lastPageIndex() const { return pages() - 1; }
     const CardEntry& at(int slot, int page) const { return cards[static_cast<size_t>(page * slotsPerPage + slot)]; }
-    // The emoji a card's picture shows (its twin's where it names none).
+    // The motif a card's picture shows (its twin's where it names none).
     const char* motif(size_t index) const;
     // The resource name of a card's picture ("JDT011").
     std::string pictureName(const CardEntry& card) const;
@@ -68,7 +68,7 @@ struct SingleCard {
     const char* caption;
     const char* sound;  // "001" to "010"
     uint32_t colour;    // the colour a colour card names; a shape's fill
-    const char* motif;  // emoji of a ship, recipe parameter of a shape
+    const char* motif;  // emoji or drawing of a ship, recipe parameter of a shape
 };
 
 struct SingleCardTable {

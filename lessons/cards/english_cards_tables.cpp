@@ -19,7 +19,7 @@ const CardEntry kEnglishFruit[] = {
 
 // clang-format off
 const CardEntry kEnglishAnimals[] = {
-    {"001", "Chicken"}, {"002", "Duck"}, {"003", "Sheep"}, {"004", "Cat"}, {"005", "Dog"},
+    {"001", "Chicken"}, {"002", "Duck"}, {"003", "Sheep", "🐑"}, {"004", "Cat"}, {"005", "Dog"},
     {"006", "Cattle"}, {"007", "Pig"}, {"008", "Mouse"}, {"009", "Rabbit"}, {"010", "Goose"},
     {"011", "Lion"}, {"012", "Elephant"}, {"013", "Rhinoceros"}, {"014", "Leopard"}, {"015", "Bear"},
     {"016", "Red Panda"}, {"017", "Panda"}, {"018", "Tiger"}, {"019", "Zebra"}, {"020", "Deer"},

@@ -36,7 +36,7 @@ void declarePagedFamily(content::Manifest& m, const CardFamily& family)
         if (family.motifIsText) {
             p.text = family.motif(i);
         } else {
-            p.emoji = family.motif(i);
+            p.showing(family.motif(i));
             p.text = card.caption;
         }
         m.sound(folder, card.name, card.say ? card.say : card.caption,
@@ -69,7 +69,7 @@ void declareSingleTable(content::Manifest& m, const SingleCardTable& table, int 
             p.colour = card.colour;
             p.background = 0xFFFFFF;
         } else {
-            p.emoji = card.motif;
+            p.showing(card.motif);
         }
     }
 }

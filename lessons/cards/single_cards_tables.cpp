@@ -60,7 +60,7 @@ bool IsEmptySlot(const CardEntry& card)
 
 const char* CardFamily::motif(size_t index) const
 {
-    const char* own = cards[index].emoji;
+    const char* own = cards[index].motif;
     if (own)
         return own;
     return twin ? twin->motif(index) : "";

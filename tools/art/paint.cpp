@@ -3,11 +3,14 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QFile>
 #include <QLinearGradient>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QTransform>
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 namespace art {
@@ -124,6 +127,47 @@ void drawEmoji(QPainter& p, const QRectF& box, const std::string& emoji)
         p.drawImage(QRectF(box.center().x() - s.width() / 2, y, s.width(), s.height()), img);
         y += s.height();
     }
+    p.restore();
+}
+
+QString drawingSource(const std::string& name)
+{
+    const QString n = QString::fromStdString(name);
+    return n.endsWith(QLatin1String(".svg")) ? n : QStringLiteral(":/drawings/") + n + QStringLiteral(".svg");
+}
+
+namespace {
+
+// The drawing's renderer, checked: a drawing that does not load, or loads as
+// nothing, stops the build instead of leaving a card blank.
+std::unique_ptr<QSvgRenderer> loadDrawing(const std::string& name)
+{
+    const QString source = drawingSource(name);
+    if (!QFile::exists(source))
+        throw RecipeError("no drawing \"" + name + "\" (" + source.toStdString() + ")");
+    auto renderer = std::make_unique<QSvgRenderer>(source);
+    if (!renderer->isValid() || renderer->viewBoxF().isEmpty())
+        throw RecipeError("the drawing \"" + name + "\" is not a picture Qt SVG can draw");
+    return renderer;
+}
+
+}  // namespace
+
+void checkDrawing(const std::string& name)
+{
+    loadDrawing(name);
+}
+
+void drawDrawing(QPainter& p, const QRectF& box, const std::string& name)
+{
+    const std::unique_ptr<QSvgRenderer> renderer = loadDrawing(name);
+    const QRectF view = renderer->viewBoxF();
+    const double scale = std::min(box.width() / view.width(), box.height() / view.height());
+    const QSizeF size(view.width() * scale, view.height() * scale);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer->render(&p, QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size));
     p.restore();
 }
 

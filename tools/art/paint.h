@@ -42,6 +42,13 @@ QColor inkFor(const QColor& background);
 void checkEmoji(const std::string& emoji);
 // Draws colour emoji (rows split by '\n') as large as fits in box, centred.
 void drawEmoji(QPainter& p, const QRectF& box, const std::string& emoji);
+// The drawing's source: the embedded tools/art/drawings/NAME.svg, or a file
+// when name is a path (ends in ".svg").
+QString drawingSource(const std::string& name);
+// Throws RecipeError when the drawing is missing or is not a picture.
+void checkDrawing(const std::string& name);
+// Draws the drawing as large as fits in box, centred, keeping its proportions.
+void drawDrawing(QPainter& p, const QRectF& box, const std::string& name);
 // Draws text (rows split by '\n') as large as fits in box, centred.
 void drawFittedText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour, bool bold = true);
 

@@ -25,12 +25,12 @@ QString textOf(const content::Picture& picture)
     return QString::fromStdString(picture.text);
 }
 
-// The emoji, or failing that the text, big on a card of the given colour;
+// The drawing or the emoji, or failing that the text, big on a card of the given colour;
 // `badge` adds a small label at the bottom.
 void paintCard(QImage& canvas, const content::Picture& picture, const QColor& fill, const QString& badge)
 {
-    if (picture.emoji.empty() && picture.text.empty())
-        throw art::RecipeError("nothing to draw: give it an emoji or a text");
+    if (picture.emoji.empty() && picture.drawing.empty() && picture.text.empty())
+        throw art::RecipeError("nothing to draw: give it an emoji, a drawing or a text");
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -43,7 +43,9 @@ void paintCard(QImage& canvas, const content::Picture& picture, const QColor& fi
         inner.setBottom(band.top());
         art::drawFittedText(p, band, badge, QColor(200, 40, 120));
     }
-    if (!picture.emoji.empty())
+    if (!picture.drawing.empty())
+        art::drawDrawing(p, inner, picture.drawing);
+    else if (!picture.emoji.empty())
         art::drawEmoji(p, inner, picture.emoji);
     else
         art::drawFittedText(p, inner, textOf(picture), art::colourOr(picture.colour, art::inkFor(fill).darker(110)));
