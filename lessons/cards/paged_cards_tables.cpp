@@ -88,7 +88,7 @@ const CardEntry kDailyArticles[] = {
 const CardEntry kSymbols[] = {
     {"001", "逗号", "，"}, {"002", "句号", "。"}, {"003", "分号", "；"}, {"004", "问号", "？"}, {"005", "感叹号", "！"},
     {"006", "省略号", "……"}, {"007", "百分号", "%"}, {"008", "小括号", "( )"}, {"009", "中括号", "[ ]"}, {"010", "大括号", "{ }"},
-    {"011", "加号", "+"}, {"012", "减号", "-"}, {"013", "乘号", "×"}, {"014", "除号", "÷"}, {"015", "冒号", "："},
+    {"011", "加号", "+"}, {"012", "减号", "−"}, {"013", "乘号", "×"}, {"014", "除号", "÷"}, {"015", "冒号", "："},
     {"016", "井号", "#"}, {"017", "等于号", "="}, {"018", "大于号", ">"}, {"019", "小于号", "<"}, {"020", "单引号", "‘ ’"},
     {"021", "双引号", "“ ”"}, {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "},
     {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "}, {"x", " "},
@@ -143,8 +143,12 @@ const CardFamily kVegetableCards{"TFM_SeeShuCai", "shucait", 10, kVegetables};
 const CardFamily kVehicleCards{"TFM_SeeJiaoTongGongJu", "chet", 10, kVehicles};
 const CardFamily kApplianceCards{"TFM_SeeJiaYongDianQi", "jdt", 10, kAppliances};
 const CardFamily kDailyArticleCards{"TFM_SeeRiYongJiaJU", "ryt", 10, kDailyArticles};
-const CardFamily kSymbolCards{
-    .className = "TFM_ChangYongFuHao", .prefix = "FHT", .slotsPerPage = 10, .cards = kSymbols, .motifIsText = true};
+const CardFamily kSymbolCards{.className = "TFM_ChangYongFuHao",
+                              .prefix = "FHT",
+                              .slotsPerPage = 10,
+                              .cards = kSymbols,
+                              .motifIsText = true,
+                              .recipe = "symbol"};
 const CardFamily kFlagCards{.className = "TFM_GuoQi",
                             .prefix = "GQT",
                             .slotsPerPage = 8,

@@ -6,6 +6,8 @@
 #include "tools/content_gen/pictures.h"
 #include "tools/content_gen/plan.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -232,24 +234,97 @@ TEST(Recipes, CardsShowTheirEmojiOrTextInColour)
     EXPECT_NE(art::pastelFor("CARD_B"), art::pastelFor("CARD_C"));
 }
 
+TEST(Recipes, ADrawingFillsItsCardInItsOwnColours)
+{
+    Picture drawn = pic("CARD_D", 140, 140, "card");
+    drawn.drawing = "pumpkin";
+    drawn.text = "南瓜";
+    const QImage img = gen::paint(drawn);
+    // The pumpkin's orange body fills the middle of the card; the caption is not drawn.
+    const QColor middle = QColor::fromRgb(img.pixel(70, 85));
+    EXPECT_GT(middle.red(), 220);
+    EXPECT_GT(middle.green(), 100);
+    EXPECT_LT(middle.blue(), 90);
+    Picture worded = drawn;
+    worded.drawing.clear();
+    EXPECT_NE(img, gen::paint(worded));
+}
+
+// Where the ink of a symbol card lies in its writing square, as fractions of
+// the square (0 left/top, 1 right/bottom).
+QRectF inkWithin(const QImage& img)
+{
+    QRect square, ink;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = QColor::fromRgb(img.pixel(x, y));
+            if (c == Qt::white)
+                square |= QRect(x, y, 1, 1);
+            else if (c.red() < 110 && c.green() < 110)
+                ink |= QRect(x, y, 1, 1);
+        }
+    return QRectF((ink.left() - square.left()) / double(square.width()),
+                  (ink.top() - square.top()) / double(square.height()), ink.width() / double(square.width()),
+                  ink.height() / double(square.height()));
+}
+
+TEST(Recipes, SymbolsSitInTheirWritingSquareAsTheyDoAfterACharacter)
+{
+    const struct {
+        const char* symbol;
+        double maxLeft, minLeft, maxRight;  // horizontal bounds of the ink
+        double minTop;                      // the ink starts at least this low
+        double maxSize;                     // neither side of the ink larger than this
+    } cases[] = {
+        {"。", 0.45, 0.0, 0.5, 0.5, 0.35},  // low at the left, small: not a letter O
+        {"，", 0.45, 0.0, 0.5, 0.5, 0.4},
+        {"+", 0.5, 0.1, 0.9, 0.1, 0.9},  // a sign stands in the middle
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.symbol);
+        Picture p = pic("FHT002", 140, 140, "symbol");
+        p.text = c.symbol;
+        const QRectF ink = inkWithin(gen::paint(p));
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_LE(ink.left(), c.maxLeft);
+        EXPECT_GE(ink.left(), c.minLeft);
+        EXPECT_LE(ink.right(), c.maxRight);
+        EXPECT_GE(ink.top(), c.minTop);
+        EXPECT_LE(std::max(ink.width(), ink.height()), c.maxSize);
+    }
+}
+
 TEST(Recipes, WhatCannotBeDrawnIsNamed)
 {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string notSvg = dir.filePath("torn.svg").toStdString();
+    {
+        QFile f(QString::fromStdString(notSvg));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 128");
+    }
     const struct {
         const char* recipe;
         const char* emoji;
         const char* param;
+        std::string drawing;
         const char* mentions;
     } cases[] = {
-        {"card", "", "", "nothing to draw"},
-        {"shape", "", "blob", "unknown shape \"blob\""},
-        {"card", "\U0010FFFD", "", "U+10FFFD"},
-        {"text", "", "", "nothing to draw"},
+        {"card", "", "", "", "nothing to draw"},
+        {"shape", "", "blob", "", "unknown shape \"blob\""},
+        {"card", "\U0010FFFD", "", "", "U+10FFFD"},
+        {"text", "", "", "", "nothing to draw"},
+        {"card", "", "", "no_such_thing", "no drawing \"no_such_thing\""},
+        {"card", "", "", notSvg, "not a picture"},
+        {"symbol", "", "", "", "nothing to draw"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mentions);
         Picture p = pic("BROKEN7", 50, 50, c.recipe);
         p.emoji = c.emoji;
         p.param = c.param;
+        p.drawing = c.drawing;
         try {
             gen::paint(p);
             ADD_FAILURE() << "drawn anyway";

@@ -1,8 +1,10 @@
 // Recipes of the card lessons' own pictures: flags that fill their picture,
-// and the colour lesson's board of balloons.
+// symbols in a writing square, and the colour lesson's board of balloons.
 #include "tools/art/paint.h"
 #include "tools/art/recipe.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace {
@@ -61,4 +63,46 @@ ART_RECIPE(balloons)
         balloon(cell, one);
         p.drawImage(f[0].toInt(), f[1].toInt(), cell);
     }
+}
+
+// A punctuation mark or sign (text) in a writing square on a card, at the
+// place the font gives it inside its character cell: the full stop and the
+// comma sit low at the left, as a child sees them after a character, so the
+// full stop does not read as a letter O.
+ART_RECIPE(symbol)
+{
+    if (picture.text.empty())
+        throw art::RecipeError("nothing to draw: the symbol is empty");
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF all = art::canvasRect(canvas);
+    const double margin = std::min(all.width(), all.height()) * 0.02;
+    const QRectF face = all.adjusted(margin, margin, -margin, -margin);
+    art::drawCard(p, face, art::colourOr(picture.background, art::pastelFor(picture.name)));
+    const double side = std::min(face.width(), face.height()) * 0.7;
+    const QRectF square(face.center().x() - side / 2, face.center().y() - side / 2, side, side);
+    const QColor line(220, 80, 80);
+    p.setPen(QPen(line, std::max(1.5, side * 0.025)));
+    p.setBrush(Qt::white);
+    p.drawRect(square);
+    // The dashed cross of a writing square.
+    QPen dashed(QColor(line.red(), line.green(), line.blue(), 120), std::max(1.0, side * 0.012), Qt::DashLine);
+    p.setPen(dashed);
+    p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
+    p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
+    // One em fills the square; a wider text is set smaller so it fits.
+    const QString text = QString::fromStdString(picture.text);
+    QFont font(QString::fromLatin1(art::kCjkFamily));
+    font.setBold(true);
+    font.setPixelSize(100);
+    const QFontMetricsF fm(font);
+    const double em = fm.ascent() + fm.descent();
+    const double scale = std::min(side / em, side * 0.92 / std::max(1.0, fm.horizontalAdvance(text)));
+    font.setPixelSize(std::max(1, static_cast<int>(100 * scale)));
+    const QFontMetricsF sized(font);
+    const double width = sized.horizontalAdvance(text);
+    const double top = square.center().y() - (sized.ascent() + sized.descent()) / 2;
+    p.setPen(art::colourOr(picture.colour, QColor(40, 40, 90)));
+    p.setFont(font);
+    p.drawText(QPointF(square.center().x() - width / 2, top + sized.ascent()), text);
 }
