@@ -21,7 +21,7 @@ const std::array<AnimalAndFood, 15> kAnimalsAndFoods = {{
     {"蜘蛛", "🕷️", "小飞虫", "🦟"},
     {"熊", "🐻", "蜂蜜", "🍯"},
     {"大象", "🐘", "香蕉", "🍌"},
-    {"啄木鸟", "🐦", "毛毛虫", "🐛"},
+    {"啄木鸟", "woodpecker", "毛毛虫", "🐛"},
 }};
 // clang-format on
 

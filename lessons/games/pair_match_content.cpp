@@ -68,10 +68,10 @@ void addFindFood(Manifest& m)
         for (size_t i = 0; i < games::kPairSlots; ++i) {
             const games::AnimalAndFood& e = games::kAnimalsAndFoods[page * games::kPairSlots + i];
             Picture& animal = m.picture(t.top[page][i].picture, 140, 140, "card");
-            animal.emoji = e.animalEmoji;
+            animal.showing(e.animalMotif);
             animal.text = e.animal;
             Picture& food = m.picture(t.bottom[page][i].picture, 140, 140, "card");
-            food.emoji = e.foodEmoji;
+            food.showing(e.foodMotif);
             food.text = e.food;
         }
     addMarker(m, games::kFoodMarker, 70, 70, "👇").format = Format::Gif;

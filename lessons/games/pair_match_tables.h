@@ -69,12 +69,13 @@ std::string NumberValueSound(int value);
 // The formal numerals 壹..拾 by digit 0..9 (the number shown is digit + 1).
 extern const std::array<const char*, 10> kFormalNumerals;
 
-// Find the food: one animal and the food it eats, with the emoji that draws each.
+// Find the food: one animal and the food it eats, with the emoji (or drawing)
+// that shows each.
 struct AnimalAndFood {
     const char* animal;
-    const char* animalEmoji;
+    const char* animalMotif;
     const char* food;
-    const char* foodEmoji;
+    const char* foodMotif;
 };
 // [page * 5 + slot]; the animal's number and the food's key are both page * 5 + slot + 1.
 extern const std::array<AnimalAndFood, 15> kAnimalsAndFoods;

@@ -15,7 +15,7 @@ struct Riddle {
     const char* text;          // shown in lb2 and read aloud, hint included
     const char* answer;        // the answer word ("b" + N) and the picture's caption
     const char* emoji = "";    // the answer picture's emoji, or empty for a drawing
-    const char* drawing = "";  // the drawing's name where no emoji shows the answer
+    const char* drawing = "";  // the drawing (tools/art/drawings) where no emoji shows the answer
 };
 
 // By riddle number minus one.

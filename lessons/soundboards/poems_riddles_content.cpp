@@ -116,7 +116,7 @@ void addCaiMiYu(content::Manifest& m)
         m.sound(folder, RiddleAnswerWord(RiddleSound(n)), spoken(riddle.answer));
         content::Picture& answer = m.picture(RiddleAnswerPicture(n), 150, 150, "riddle_answer");
         answer.emoji = riddle.emoji;
-        answer.param = riddle.drawing;
+        answer.drawing = riddle.drawing;
         answer.text = riddle.answer;
     }
     m.picture("CMY_BACKGROUND", 784, 455, "background").colour = 0x6FA8DC;
