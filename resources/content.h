@@ -63,6 +63,7 @@ struct Sound {
     std::string name;    // sound name, the file's stem ("001", "st", "n_g")
     std::string say;     // what is heard
     Voice voice = Voice::Chinese;
+    std::string recording = {};  // the thing's own sound (gen::findRecording) heard instead of `say`; empty: speech
 };
 
 struct Manifest {

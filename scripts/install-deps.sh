@@ -8,7 +8,7 @@ packages=(
   libgif-dev libjpeg62-turbo-dev libfontconfig-dev libxcb1-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-noto-cjk fonts-noto-color-emoji
-  espeak-ng sox
+  espeak-ng sox tuxpaint-stamps-default
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth openbox
 )

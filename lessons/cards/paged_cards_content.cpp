@@ -10,6 +10,31 @@ namespace cards {
 
 namespace {
 
+// The sound lesson's cards play the things' own sounds instead of a voice
+// imitating them: the recording each card plays, by card name.
+struct CardRecording {
+    const char* card;
+    const char* recording;
+};
+// clang-format off
+constexpr CardRecording kSoundCardRecordings[] = {
+    {"001", "dog"}, {"002", "cat"}, {"003", "tiger"}, {"004", "horse"}, {"005", "frog"},
+    {"006", "cicada"}, {"007", "goat"}, {"008", "pig"}, {"009", "cow"}, {"010", "cuckoo"},
+    {"011", "rooster"}, {"012", "duck"}, {"013", "train"}, {"014", "wolf"}, {"015", "firecrackers"},
+    {"016", "snoring"}, {"017", "clapping"}, {"018", "car_horn"}, {"019", "telephone"}, {"020", "baby_cry"},
+};
+// clang-format on
+
+// The recording a card plays; empty: its voice.
+std::string recordingOf(const CardFamily& family, const CardEntry& card)
+{
+    if (&family == &kSoundCards)
+        for (const CardRecording& r : kSoundCardRecordings)
+            if (std::string(r.card) == card.name)
+                return r.recording;
+    return {};
+}
+
 // The lesson's folder literal; its start sound names the lesson, the page
 // sounds say the page step.
 std::string declareLesson(content::Manifest& m, const char* className, bool pages)
@@ -41,6 +66,7 @@ void declarePagedFamily(content::Manifest& m, const CardFamily& family)
         }
         m.sound(folder, card.name, card.say ? card.say : card.caption,
                 family.english ? content::Voice::English : content::Voice::Chinese);
+        m.sounds.back().recording = recordingOf(family, card);
     }
 }
 

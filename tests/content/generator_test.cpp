@@ -3,6 +3,7 @@
 // and gives the same bytes every time.
 #include "platform/media_control.h"
 #include "tools/content_gen/generator.h"
+#include "tools/content_gen/recordings.h"
 #include "tools/content_gen/voices.h"
 
 #include <QBuffer>
@@ -289,6 +290,33 @@ TEST_F(GeneratorTest, TheSameDeclarationsGiveTheSameBytes)
     for (const char* f :
          {"pictures/ONE.bmp", "pictures/TWO.bmp", "pictures/content.rcc", "bin/mainform/n.dat", "bin/mainform/gz.dat"})
         EXPECT_EQ(readFile(dir.path().toStdString() + "/" + f), readFile(o + "/" + f)) << f;
+}
+
+TEST_F(GeneratorTest, ADeclaredRecordingIsHeardInsteadOfSpeechAndARealFileStillWins)
+{
+    // What the recording is on its own.
+    const auto recorded = [&](const char* name) {
+        gen::record(*gen::findRecording(name), plan.sounds[0], root("alone"), root("alone.dat"));
+        return readFile(root("alone.dat"));
+    };
+    plan.sounds = {sound("001", "汪汪汪")};
+    run();
+    const std::string spoken = readFile(soundFile("001"));
+    plan.sounds[0].recording = "dog";
+    EXPECT_EQ(run().soundsMade, 1);
+    EXPECT_EQ(readFile(soundFile("001")), recorded("dog"));
+    plan.sounds[0].recording = "cat";
+    EXPECT_EQ(run().soundsMade, 1) << "another recording is made again";
+    EXPECT_EQ(readFile(soundFile("001")), recorded("cat"));
+    plan.sounds[0].recording.clear();
+    EXPECT_EQ(run().soundsMade, 1);
+    EXPECT_EQ(readFile(soundFile("001")), spoken);
+
+    // A real recording of the sound under resources/ replaces the declared one.
+    plan.sounds[0].recording = "dog";
+    writeFile(fs::path(root("resources")) / "sounds/mainform/001.wav", spoken);
+    run();
+    EXPECT_EQ(readFile(soundFile("001")), spoken);
 }
 
 TEST(VoiceTools, ChineseIsSpokenAsMandarinAndEnglishAsEnglish)

@@ -4,6 +4,7 @@
 #include "resources/menu_catalogue.h"
 
 #include "tools/art/recipe.h"
+#include "tools/content_gen/recordings.h"
 
 #include <algorithm>
 #include <map>
@@ -72,6 +73,8 @@ void checkSound(const content::Sound& s, std::vector<std::string>& errors)
         bad(kFolderRule);
     if (s.say.empty() && s.voice != content::Voice::Cheer)
         bad("nothing to say");
+    if (!s.recording.empty() && !findRecording(s.recording))
+        bad("no recording is called \"" + s.recording + "\"");
 }
 
 }  // namespace
@@ -102,7 +105,7 @@ std::string declarationText(const content::Picture& p)
 
 std::string declarationText(const content::Sound& s)
 {
-    return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say;
+    return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say + '|' + s.recording;
 }
 
 std::string folderPath(const std::string& literal)

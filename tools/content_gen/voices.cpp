@@ -1,6 +1,7 @@
 #include "tools/content_gen/voices.h"
 
 #include "tools/content_gen/plan.h"
+#include "tools/content_gen/recordings.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -122,6 +123,8 @@ void synthesise(const content::Sound& sound, const std::string& workDir, const s
     const std::string stem =
         (fs::path(workDir) / (fs::path(soundPath(sound)).parent_path().string() + "_" + sound.name)).string();
     fs::create_directories(fs::path(stem).parent_path());
+    if (!sound.recording.empty())
+        return makeRecording(sound, stem, outPath);
     const std::string part = outPath + ".part";
     std::vector<std::string> finish = {"sox", "-D", "-R"};
     if (sound.voice == content::Voice::Cheer) {
