@@ -56,7 +56,7 @@ const std::array<Riddle, kRiddles> kRiddleTable = {{
     /* 24 */ {.text = "天热爬上树梢，总爱大喊大叫，明明啥也不懂，偏说知道知道(猜一种动物)",
               .answer = "知了", .drawing = "cicada"},
     /* 25 */ {.text = "身上雪雪白，海里很自在，肚里墨墨黑，从不偷东西，却说它是贼-(猜一种植物)",
-              .answer = "乌贼", .emoji = "🦑"},
+              .answer = "乌贼", .drawing = "cuttlefish"},
     /* 26 */ {.text = "面孔像猫，起飞像鸟，天天上夜班，捉鼠本领高(猜一种动物)",
               .answer = "猫头鹰", .emoji = "🦉"},
     /* 27 */ {.text = "凸眼睛，阔嘴巴，尾巴要比身体大，碧绿水草衬着它，好像一朵大红花-(猜一种动物)",
