@@ -11,6 +11,7 @@
 // syllable, one too many, another tone) breaks the match.
 #include "tests/content/espeak_batch.h"
 #include "tools/content_gen/all_content.h"
+#include "tools/content_gen/reading_table.h"
 #include "tools/content_gen/readings.h"
 #include "tools/content_gen/voices.h"
 
@@ -129,6 +130,16 @@ TEST(SpokenTexts, EveryMandarinTextHasAReadingThatFitsIt)
     }
     EXPECT_EQ(AllSounds().size(), 1165u) << "every sound of the program is checked";
     EXPECT_GT(mandarin, 900u);
+}
+
+// The reading table holds no reading of a text nothing says.
+TEST(SpokenTexts, EveryReadingInTheTableIsOfASpokenText)
+{
+    std::set<std::string> heard;
+    for (const content::Sound& s : AllSounds())
+        heard.insert(gen::heardText(s));
+    for (const gen::TextReading& entry : gen::kReadingTable)
+        EXPECT_TRUE(heard.count(entry.text) || heard.count(std::string(entry.text) + " ")) << entry.text;
 }
 
 TEST(SpokenTexts, EspeakSaysEveryMandarinTextAsItsReading)
