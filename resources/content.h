@@ -53,9 +53,10 @@ struct Picture {
 };
 
 enum class Voice {
-    Chinese,  // Mandarin speech of `say`
-    English,  // English speech of `say`
-    Cheer,    // applause and cheering; `say` may add a spoken word
+    Chinese,     // Mandarin speech of `say`
+    English,     // English speech of `say`
+    Cheer,       // applause and cheering; `say` may add a spoken (Mandarin) word
+    Recitation,  // Mandarin read at a reciting pace, pausing at each line's end (the poems)
 };
 
 struct Sound {
@@ -63,6 +64,10 @@ struct Sound {
     std::string name;    // sound name, the file's stem ("001", "st", "n_g")
     std::string say;     // what is heard
     Voice voice = Voice::Chinese;
+    // Mandarin only: the reading of `say` in pinyin with tone numbers, one
+    // syllable per character, with its punctuation ("ban1 ma3"); empty: the
+    // generator's reading table gives it.
+    std::string reading = {};
     std::string recording = {};  // the thing's own sound (gen::findRecording) heard instead of `say`; empty: speech
 };
 
@@ -82,9 +87,15 @@ struct Manifest {
         pictures.push_back(p);
         return pictures.back();
     }
-    void sound(const std::string& folder, const std::string& name, const std::string& say, Voice voice = Voice::Chinese)
+    Sound& sound(const std::string& folder, const std::string& name, const std::string& say,
+                 Voice voice = Voice::Chinese)
     {
-        sounds.push_back(Sound{folder, name, say, voice});
+        Sound& s = sounds.emplace_back();
+        s.folder = folder;
+        s.name = name;
+        s.say = say;
+        s.voice = voice;
+        return s;
     }
 };
 

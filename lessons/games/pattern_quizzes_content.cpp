@@ -66,17 +66,6 @@ const Family kAbabAnimals{{{"🐘", "大象"},
 constexpr std::array<uint32_t, kPatternValues> kCardColours{0xFF9E9E, 0xFFC078, 0xFFE866, 0xB5E86B, 0x7ED9A0,
                                                             0x6FD6D0, 0x8CC8FF, 0xA5A8FF, 0xD3A6FF, 0xFF9ED8};
 
-// Letters read one by one ("ABAB" as "A B A B").
-std::string spokenRule(std::string text)
-{
-    for (const auto& [written, spoken] : {std::pair{"ABAB", "A B A B"}, std::pair{"ABB", "A B B"}}) {
-        const size_t at = text.find(written);
-        if (at != std::string::npos)
-            return text.replace(at, std::string(written).size(), spoken);
-    }
-    return text;
-}
-
 // The family each picture prefix shows.
 const Family* familyOf(const PatternMember& m)
 {
@@ -115,7 +104,7 @@ void addPatternQuizContent(content::Manifest& m)
         if (!entry)
             continue;
         m.screens.push_back(member.className);
-        m.sound(entry->folder, "st", spokenRule(member.instruction));
+        m.sound(entry->folder, "st", member.instruction);
         m.sound(entry->folder, "yes", "答对了！");
         m.sound(entry->folder, "gz", "真棒！", content::Voice::Cheer);
         m.sound(entry->folder, "no", "不对哦，再试一试。");

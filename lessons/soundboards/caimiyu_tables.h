@@ -16,6 +16,9 @@ struct Riddle {
     const char* answer;        // the answer word ("b" + N) and the picture's caption
     const char* emoji = "";    // the answer picture's emoji, or empty for a drawing
     const char* drawing = "";  // the drawing (tools/art/drawings) where no emoji shows the answer
+    // The text's reading: pinyin with tone numbers, a syllable for each
+    // character (one for a character and its 儿), with the text's punctuation.
+    const char* reading = "";
 };
 
 // By riddle number minus one.

@@ -18,6 +18,11 @@ struct Poem {
     const char* title;   // the button's caption and the reading box's title
     const char* poet;    // spoken after the title
     const char* text;    // the lines, each with its punctuation and a closing "/"
+    // The readings of title (without its note), poet and text: pinyin with
+    // tone numbers, a syllable for each character, with the text's punctuation.
+    const char* titleReading;
+    const char* poetReading;
+    const char* reading;
 };
 
 extern const std::array<Poem, kPoemPages * kPoemSlots> kPoems;

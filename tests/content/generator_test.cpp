@@ -43,7 +43,8 @@ content::Picture solid(const std::string& name, uint32_t colour)
 
 content::Sound sound(const std::string& name, const std::string& say, content::Voice voice = content::Voice::Chinese)
 {
-    return content::Sound{"mainform\\", name, say, voice};
+    content::Manifest m;
+    return m.sound("mainform\\", name, say, voice);
 }
 
 class GeneratorTest : public ::testing::Test {
@@ -256,8 +257,9 @@ TEST_F(GeneratorTest, AnItemThatFailsLeavesNoHalfFileAndTheRestIsMade)
 
 TEST_F(GeneratorTest, SoundsAreMono16BitWavAtOneRateAndAudible)
 {
-    plan.sounds = {sound("kj", "小朋友，你好！"), sound("hello", "Hello!", content::Voice::English),
-                   sound("gz", "", content::Voice::Cheer)};
+    content::Sound kj = sound("kj", "小朋友，你好！");
+    kj.reading = "xiao3 peng2 you5, ni3 hao3!";
+    plan.sounds = {kj, sound("hello", "Hello!", content::Voice::English), sound("gz", "", content::Voice::Cheer)};
     run();
     for (const char* name : {"kj", "hello", "gz"}) {
         SCOPED_TRACE(name);
@@ -325,14 +327,38 @@ TEST(VoiceTools, ChineseIsSpokenAsMandarinAndEnglishAsEnglish)
     const struct {
         content::Voice voice;
         const char* text;
-    } cases[] = {{content::Voice::Chinese, "小朋友，你好！下一页"}, {content::Voice::English, "apple, one, two"}};
+    } cases[] = {{content::Voice::Chinese, "小朋友，你好！欢迎来到青禾早教乐园，一起来学习吧！"},
+                 {content::Voice::English, "apple, one, two"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
+        content::Manifest m;
+        const std::string text = gen::espeakText(m.sound("mainform\\", "kj", c.text, c.voice));
         std::string phonemes;
-        ASSERT_EQ(gen::runProgram({"espeak-ng", "-q", "-x", "-v", gen::speechVoice(c.voice), c.text}, &phonemes), 0);
+        ASSERT_EQ(gen::runProgram({"espeak-ng", "-q", "-x", "-v", gen::speechVoice(c.voice), text}, &phonemes), 0);
         EXPECT_FALSE(phonemes.empty());
         EXPECT_EQ(phonemes.find('('), std::string::npos) << "switched language: " << phonemes;
     }
+}
+
+// The Mandarin voice is given the text's reading in pinyin, never the
+// characters; a text without a reading is not spoken at all.
+TEST_F(GeneratorTest, MandarinIsSpokenFromItsReadingOrNotAtAll)
+{
+    content::Manifest m;
+    content::Sound zebra = m.sound("mainform\\", "kj", "斑马");
+    EXPECT_EQ(gen::espeakText(zebra), "ban1 ma3");
+    zebra.reading = "ban1 ma3";
+    EXPECT_EQ(gen::espeakText(zebra), "ban1 ma3");
+    plan.sounds = {m.sound("mainform\\", "re", "没有读音的话")};
+    try {
+        run();
+        ADD_FAILURE() << "a text without a reading was spoken";
+    } catch (const gen::ContentError& e) {
+        EXPECT_NE(std::string(e.what()).find("no reading"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("\"re\""), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(soundFile("re")));
+    EXPECT_TRUE(noHalfFiles());
 }
 
 TEST(VoiceTools, AMissingProgramIsNamedWithItsPackage)

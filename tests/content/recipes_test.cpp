@@ -62,6 +62,15 @@ TEST(ContentPlan, EachBadEntryStopsTheBuildNamingIt)
         {"upper-case sound name", [](auto& m) { m.sound("mainform\\", "Kj", "你好"); }, {"\"Kj\"", "lower-case"}},
         {"folder without backslash", [](auto& m) { m.sound("mainform", "kj", "你好"); }, {"mainform", "folder"}},
         {"folder with slash", [](auto& m) { m.sound("pinyin/yunmu\\", "a", "啊"); }, {"pinyin/yunmu", "folder"}},
+        {"no reading",
+         [](auto& m) { m.sound("mainform\\", "kj", "没有读音的话"); },
+         {"\"kj\"", "no reading", "没有读音的话"}},
+        {"reading with a syllable too many",
+         [](auto& m) { m.sound("mainform\\", "kj", "斑马").reading = "ban1 ma3 ma3"; },
+         {"\"kj\"", "ban1 ma3 ma3", "more syllables"}},
+        {"reading without a tone",
+         [](auto& m) { m.sound("mainform\\", "kj", "斑马").reading = "ban1 ma"; },
+         {"\"kj\"", "\"ma\" is not a pinyin syllable"}},
         {"same sound, two ways",
          [](auto& m) {
              m.sound("mainform\\", "n", "下一页");
@@ -87,8 +96,8 @@ TEST(ContentPlan, IdenticalDuplicatesFoldIntoOneUpperCaseEntry)
     content::Manifest m;
     m.picture("frame_button", 160, 75, "button").colour = 0xFFE082;
     m.picture("FRAME_BUTTON", 160, 75, "button").colour = 0xFFE082;
-    m.sound("pinyin\\yunmu\\", "001", "啊");
-    m.sound("pinyin\\yunmu\\", "001", "啊");
+    m.sound("pinyin\\yunmu\\", "001", "a1");
+    m.sound("pinyin\\yunmu\\", "001", "a1");
     m.sound("zimupeidui\\", "gz", "", content::Voice::Cheer);
     const gen::Plan plan = gen::makePlan(m);
     ASSERT_EQ(plan.pictures.size(), 1u);

@@ -1,7 +1,8 @@
 // What the seven lessons' recordings say, heard through espeak-ng's own
-// phonemes: every pinyin sound must sound as the syllable kindergartens
-// teach (never an English letter), every number as its Mandarin or English
-// word, and no Mandarin text may fall back to English.
+// phonemes of the text the generator gives it: every pinyin sound must sound
+// as the syllable kindergartens teach (never an English letter), every number
+// as its Mandarin or English word, and no Mandarin text may fall back to
+// English.
 #include "lessons/soundboards/soundboards.h"
 #include "tests/soundgrids/soundgrids_harness.h"
 #include "tools/content_gen/voices.h"
@@ -63,8 +64,8 @@ TEST(SoundGridVoices, EveryMandarinSoundIsTheSyllableItTeaches)
             ASSERT_EQ(sounds.count(key), 1u) << key;
             const content::Sound& s = sounds.at(key);
             EXPECT_EQ(s.voice, Voice::Chinese) << key;
-            EXPECT_EQ(Phonemes(s.say, Voice::Chinese), Phonemes(f.readings[k], Voice::Chinese))
-                << key << " says \"" << s.say << "\", not " << f.readings[k];
+            EXPECT_EQ(Phonemes(gen::espeakText(s), Voice::Chinese), Phonemes(f.readings[k], Voice::Chinese))
+                << key << " says \"" << gen::espeakText(s) << "\", not " << f.readings[k];
         }
 }
 
@@ -72,10 +73,10 @@ TEST(SoundGridVoices, ArrangementKeysNameTheirArrangement)
 {
     const auto sounds = Declared();
     for (const char* folder : {"s20\\", "s20yw\\"}) {
-        EXPECT_EQ(Phonemes(sounds.at(std::string(folder) + "hp").say, Voice::Chinese),
+        EXPECT_EQ(Phonemes(gen::espeakText(sounds.at(std::string(folder) + "hp")), Voice::Chinese),
                   Phonemes("heng2 xiang4 pai2 lie4", Voice::Chinese))
             << folder;
-        EXPECT_EQ(Phonemes(sounds.at(std::string(folder) + "zp").say, Voice::Chinese),
+        EXPECT_EQ(Phonemes(gen::espeakText(sounds.at(std::string(folder) + "zp")), Voice::Chinese),
                   Phonemes("zong4 xiang4 pai2 lie4", Voice::Chinese))
             << folder;
     }
@@ -86,7 +87,8 @@ TEST(SoundGridVoices, NoMandarinTextFallsBackToEnglish)
 {
     for (const auto& [key, s] : Declared()) {
         if (s.voice == Voice::Chinese) {
-            EXPECT_EQ(Phonemes(s.say, Voice::Chinese).find("(en"), std::string::npos) << key << ": " << s.say;
+            EXPECT_EQ(Phonemes(gen::espeakText(s), Voice::Chinese).find("(en"), std::string::npos)
+                << key << ": " << s.say;
         }
     }
 }

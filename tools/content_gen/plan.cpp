@@ -2,6 +2,7 @@
 
 #include "platform/strings.h"
 #include "resources/menu_catalogue.h"
+#include "tools/content_gen/readings.h"
 
 #include "tools/art/recipe.h"
 #include "tools/content_gen/recordings.h"
@@ -35,6 +36,8 @@ const char* voiceName(content::Voice v)
         return "English";
     case content::Voice::Cheer:
         return "Cheer";
+    case content::Voice::Recitation:
+        return "Recitation";
     }
     return "?";
 }
@@ -75,6 +78,12 @@ void checkSound(const content::Sound& s, std::vector<std::string>& errors)
         bad("nothing to say");
     if (!s.recording.empty() && !findRecording(s.recording))
         bad("no recording is called \"" + s.recording + "\"");
+    if (!gen::spokenInMandarin(s) || gen::heardText(s).empty())
+        return;
+    if (s.reading.empty())
+        bad("no reading of \"" + gen::heardText(s) + "\" in its table or the reading table");
+    for (const std::string& problem : gen::readingProblems(gen::heardText(s), s.reading))
+        bad("the reading \"" + s.reading + "\" does not fit: " + problem);
 }
 
 }  // namespace
@@ -105,7 +114,7 @@ std::string declarationText(const content::Picture& p)
 
 std::string declarationText(const content::Sound& s)
 {
-    return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say + '|' + s.recording;
+    return folderPath(s.folder) + s.name + '|' + voiceName(s.voice) + '|' + s.say + '|' + s.reading + '|' + s.recording;
 }
 
 std::string folderPath(const std::string& literal)
@@ -151,7 +160,9 @@ Plan makePlan(const content::Manifest& manifest)
                              "\n    " + declarationText(p));
     }
     std::map<std::string, content::Sound> sounds;
-    for (const content::Sound& s : manifest.sounds) {
+    for (content::Sound s : manifest.sounds) {
+        if (spokenInMandarin(s))
+            s.reading = readingOf(s);
         checkSound(s, errors);
         const auto [it, fresh] = sounds.emplace(soundPath(s), s);
         if (!fresh && declarationText(it->second) != declarationText(s))

@@ -1,6 +1,7 @@
 #include "tools/content_gen/voices.h"
 
 #include "tools/content_gen/plan.h"
+#include "tools/content_gen/readings.h"
 #include "tools/content_gen/recordings.h"
 
 #include <cerrno>
@@ -19,9 +20,6 @@ namespace gen {
 namespace fs = std::filesystem;
 
 namespace {
-
-// What the applause says when its declaration gives nothing.
-constexpr const char* kCheerWord = "真棒！";
 
 void run(const std::vector<std::string>& argv, const content::Sound& sound)
 {
@@ -42,14 +40,15 @@ std::vector<std::string> soxOut(const std::string& path)
     return {"-t", "wav", "-r", std::to_string(kSampleRate), "-c", "1", "-b", "16", "-e", "signed-integer", path};
 }
 
-// Speech of text at the common rate, leading silence trimmed.
-void speak(const content::Sound& sound, const std::string& text, const std::string& stem)
+// The sound's speech at the common rate, leading silence trimmed.
+void speak(const content::Sound& sound, const std::string& stem)
 {
     {
-        std::ofstream(stem + ".txt", std::ios::binary) << text;
+        std::ofstream(stem + ".txt", std::ios::binary) << espeakText(sound);
     }
-    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", "150", "-f", stem + ".txt", "-w", stem + ".raw.wav"},
-        sound);
+    // Poems are recited slower than speech.
+    const char* rate = sound.voice == content::Voice::Recitation ? "130" : "150";
+    run({"espeak-ng", "-v", speechVoice(sound.voice), "-s", rate, "-f", stem + ".txt", "-w", stem + ".raw.wav"}, sound);
     std::vector<std::string> sox = {"sox", "-D", "-R", stem + ".raw.wav"};
     for (const std::string& a : soxOut(stem + ".speech.wav"))
         sox.push_back(a);
@@ -59,6 +58,16 @@ void speak(const content::Sound& sound, const std::string& text, const std::stri
 }
 
 }  // namespace
+
+std::string espeakText(const content::Sound& sound)
+{
+    if (!spokenInMandarin(sound))
+        return sound.say;
+    const std::string reading = readingOf(sound);
+    if (reading.empty())
+        throw ContentError(describe(sound) + ": no reading of \"" + heardText(sound) + "\"");
+    return speechText(reading);
+}
 
 std::string speechVoice(content::Voice v)
 {
@@ -136,10 +145,10 @@ void synthesise(const content::Sound& sound, const std::string& workDir, const s
                               "q", "0.05", "1.6", "0.7", "gain", "-n", "-8"})
             clap.push_back(a);
         run(clap, sound);
-        speak(sound, sound.say.empty() ? kCheerWord : sound.say, stem);
+        speak(sound, stem);
         finish.insert(finish.end(), {"-m", stem + ".clap.wav", stem + ".speech.wav"});
     } else {
-        speak(sound, sound.say, stem);
+        speak(sound, stem);
         finish.push_back(stem + ".speech.wav");
     }
     for (const std::string& a : soxOut(part))

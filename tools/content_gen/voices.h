@@ -14,6 +14,11 @@ constexpr int kSampleRate = 22050;
 // The espeak-ng voice that speaks a declared voice.
 std::string speechVoice(content::Voice v);
 
+// The text espeak-ng is given for a sound: English as it stands, Mandarin as
+// its reading in pinyin (see readings.h). Throws ContentError when a Mandarin
+// sound has no reading.
+std::string espeakText(const content::Sound& sound);
+
 // Runs a program (found on PATH) to its end; its output goes to `log`.
 // Returns the exit status, or -1 when it could not be started.
 int runProgram(const std::vector<std::string>& argv, std::string* log = nullptr);
