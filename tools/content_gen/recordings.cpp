@@ -108,8 +108,8 @@ void append(std::vector<std::string>& to, const std::string& text)
 // The voices' format, mono 16-bit WAV at the common rate, for the output path.
 void appendCommonFormat(std::vector<std::string>& to, const std::string& path)
 {
-    to.insert(to.end(),
-              {"-t", "wav", "-r", std::to_string(kSampleRate), "-c", "1", "-b", "16", "-e", "signed-integer", path});
+    const std::vector<std::string> format = soxOut(path);
+    to.insert(to.end(), format.begin(), format.end());
 }
 
 // Runs sox without dither and with repeatable noise; a clipped sample fails

@@ -34,12 +34,6 @@ void run(const std::vector<std::string>& argv, const content::Sound& sound)
     }
 }
 
-// sox arguments that bring any input to the common format.
-std::vector<std::string> soxOut(const std::string& path)
-{
-    return {"-t", "wav", "-r", std::to_string(kSampleRate), "-c", "1", "-b", "16", "-e", "signed-integer", path};
-}
-
 // The sound's speech at the common rate, leading silence trimmed.
 void speak(const content::Sound& sound, const std::string& stem)
 {
@@ -58,6 +52,11 @@ void speak(const content::Sound& sound, const std::string& stem)
 }
 
 }  // namespace
+
+std::vector<std::string> soxOut(const std::string& path)
+{
+    return {"-t", "wav", "-r", std::to_string(kSampleRate), "-c", "1", "-b", "16", "-e", "signed-integer", path};
+}
 
 std::string espeakText(const content::Sound& sound)
 {

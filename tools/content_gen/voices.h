@@ -11,6 +11,9 @@ namespace gen {
 
 constexpr int kSampleRate = 22050;
 
+// sox output arguments that bring any input to the common format at path.
+std::vector<std::string> soxOut(const std::string& path);
+
 // The espeak-ng voice that speaks a declared voice.
 std::string speechVoice(content::Voice v);
 
