@@ -154,8 +154,9 @@ protected:
         });
         Click(menu.get(), menu->Slot(entry->slot).button->objectName().toStdString());
         seen.log = rec.log;
-        QCoreApplication::processEvents();
-        seen.windowGone = window != 0 && !x->viewable(window);
+        // The program's own connection sends the window's end when it next
+        // flushes.
+        seen.windowGone = window != 0 && QTest::qWaitFor([&] { return !x->viewable(window); }, 5000);
         return seen;
     }
 
