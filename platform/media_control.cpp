@@ -1,6 +1,7 @@
 #include "platform/media_control.h"
 
 #include "platform/audio_device.h"
+#include "platform/file_reading.h"
 #include "platform/strings.h"
 
 #include <QtEndian>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 namespace platform {
 
@@ -36,24 +36,24 @@ size_t rfindNoCase(const std::string& hay, const std::string& needle)
 }
 
 // Reads a whole sound file, refusing one over the size limit before any of
-// it is read.
+// it is read, and anything but a regular file without opening it to read.
 int readSoundFile(const std::string& path, std::string& out)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return MCIERR_FILE_NOT_FOUND;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
-        return MCIERR_FILE_NOT_FOUND;
-    if (static_cast<uint64_t>(size) > kMaxSoundFileBytes) {
+    const FileRead r = readRegularFile(path, kMaxSoundFileBytes, out);
+    switch (r.status) {
+    case FileReadStatus::Read:
+        return MCI_OK;
+    case FileReadStatus::NotRegular:
+        qWarning("Sound file %s is %s, not a regular file; not played", path.c_str(), r.kind);
+        return MCIERR_INVALID_FILE;
+    case FileReadStatus::TooLarge:
         qWarning("Sound file %s is larger than %zu MB; not played", path.c_str(), kMaxSoundFileBytes >> 20);
         return MCIERR_INVALID_FILE;
+    case FileReadStatus::Missing:
+    case FileReadStatus::Failed:
+        break;
     }
-    out.resize(static_cast<size_t>(size));
-    in.seekg(0);
-    in.read(out.data(), size);
-    out.resize(static_cast<size_t>(in.gcount()));
-    return in.bad() ? MCIERR_FILE_NOT_FOUND : MCI_OK;
+    return MCIERR_FILE_NOT_FOUND;
 }
 
 // The header alone, whatever the sound's length.

@@ -1,5 +1,6 @@
 #include "platform/pictures.h"
 
+#include "platform/file_reading.h"
 #include "platform/picture_cache.h"
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
 #include <cstdio>
@@ -480,15 +482,21 @@ QByteArray loadRawResource(const std::string& name)
 
 Picture loadPictureFile(const std::string& path, qint64 maxBytes)
 {
-    QFile file(QString::fromStdString(path));
-    const QFileInfo info(file);
-    if (!info.isFile())
+    std::string bytes;
+    const FileRead r = readRegularFile(path, static_cast<uint64_t>(std::max<qint64>(maxBytes, 0)), bytes);
+    switch (r.status) {
+    case FileReadStatus::Read:
+        break;
+    case FileReadStatus::Missing:
         throw EInvalidGraphic("no picture file " + path);
-    if (info.size() > maxBytes)
+    case FileReadStatus::NotRegular:
+        throw EInvalidGraphic("no picture file " + path + ": it is " + r.kind);
+    case FileReadStatus::TooLarge:
         throw EInvalidGraphic("too large for a picture: " + path);
-    if (!file.open(QIODevice::ReadOnly))
+    case FileReadStatus::Failed:
         throw EInvalidGraphic("cannot read " + path);
-    return decodePicture(file.read(maxBytes + 1));
+    }
+    return decodePicture(QByteArray::fromStdString(bytes));
 }
 
 std::vector<QString> resourceNames(ResourceKind kind)

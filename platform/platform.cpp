@@ -70,24 +70,16 @@ public:
 
     Handle createMutex(const std::string& name) override
     {
-        // Like the system's named mutex, the lock belongs to one user and
-        // goes with the process, also when it crashes.
-        const InstanceLock lock = takeInstanceLock(name);
-        if (lock.fd < 0) {
-            lastError_ = static_cast<unsigned long>(lock.error);
-            return 0;
-        }
-        lastError_ = lock.heldElsewhere ? ERROR_ALREADY_EXISTS : 0;
-        return lock.fd + 1;  // 0 stays "no handle" even for descriptor 0
+        // Like the system's named mutex, the lock goes with the process, also
+        // when it crashes. It lies beside the program, in the folder that
+        // holds its media folders: every copy that would rename the same
+        // sound files finds it, whatever its environment.
+        return createInstanceLock(ExtractFilePath(exeName()), name, lastError_);
     }
 
     unsigned long getLastError() override { return lastError_; }
 
-    void closeHandle(Handle handle) override
-    {
-        if (handle > 0)
-            ::close(static_cast<int>(handle - 1));
-    }
+    void closeHandle(Handle handle) override { closeInstanceLock(handle); }
 
     uint64_t highResolutionCounter() override
     {

@@ -36,8 +36,8 @@ public:
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
     // A Yes/No question: mrYes or mrNo.
     virtual int messageDlg(const std::string& text) = 0;
-    // The per-user instance lock "OnlyOne": taken, the error of the last
-    // attempt, released.
+    // The instance lock "OnlyOne" of the program's folder: taken, the error
+    // of the last attempt, released.
     virtual Handle createMutex(const std::string& name) = 0;
     virtual unsigned long getLastError() = 0;
     virtual void closeHandle(Handle handle) = 0;

@@ -1,9 +1,6 @@
 #include "platform/single_instance.h"
 
-#include "platform/platform.h"
-
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -30,89 +27,76 @@ int RunSingleInstance(const std::function<int()>& body)
 
 namespace {
 
-std::string env(const char* name)
+// A folder in which no other user can remove, rename or replace the lock
+// file: its owner is the user or root, and the others cannot write to it
+// (in a sticky folder they can, but only their own files).
+bool isSafeFolder(const struct stat& st)
 {
-    const char* v = std::getenv(name);
-    return v ? std::string(v) : std::string();
-}
-
-// A real folder (not a link) of this user's that nobody else can write to.
-bool isPrivateFolder(const std::string& path)
-{
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
-           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0 && ::access(path.c_str(), W_OK | X_OK) == 0;
-}
-
-// Creates the folder 0700 when missing; one that exists must be the user's.
-bool makePrivateFolder(const std::string& path)
-{
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-        return false;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
-        return false;
-    if ((st.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0)
-        return false;
-    return isPrivateFolder(path);
+    return S_ISDIR(st.st_mode) && (st.st_uid == ::geteuid() || st.st_uid == 0) &&
+           ((st.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (st.st_mode & S_ISVTX) != 0);
 }
 
 }  // namespace
 
-std::vector<std::string> instanceLockFolders()
-{
-    std::vector<std::string> folders;
-    const std::string runtime = env("XDG_RUNTIME_DIR");
-    if (!runtime.empty() && isPrivateFolder(runtime))
-        folders.push_back(runtime);
-    const std::string uid = std::to_string(::geteuid());
-    std::string temp = env("TMPDIR");
-    if (temp.empty())
-        temp = "/tmp";
-    if (const std::string own = temp + "/qinghe-" + uid; makePrivateFolder(own))
-        folders.push_back(own);
-    if (const std::string home = env("HOME"); !home.empty()) {
-        const std::string cache = home + "/.cache";
-        ::mkdir(cache.c_str(), 0700);
-        if (const std::string own = cache + "/qinghe-" + uid; makePrivateFolder(own))
-            folders.push_back(own);
-    }
-    return folders;
-}
-
-InstanceLock takeInstanceLock(const std::string& name)
+InstanceLock takeInstanceLock(const std::string& folder, const std::string& name)
 {
     InstanceLock lock;
-    lock.error = ENOENT;
-    for (const std::string& folder : instanceLockFolders()) {
-        const std::string path = folder + "/" + name + ".lock";
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) {
-            lock.error = errno;
-            continue;
-        }
-        // A lock file someone else made is never used: it could be held
-        // against this user forever.
-        struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
-            lock.error = EPERM;
-            ::close(fd);
-            continue;
-        }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK) {
-                lock.error = errno;
-                ::close(fd);
-                continue;
-            }
-            lock.heldElsewhere = true;
-        }
-        lock.fd = fd;
-        lock.error = 0;
-        lock.path = path;
+    lock.path = folder + (folder.empty() || folder.back() != '/' ? "/" : "") + name + ".lock";
+    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        lock.error = errno;
         return lock;
     }
+    struct stat st {};
+    if (::fstat(dir, &st) != 0 || !isSafeFolder(st)) {
+        lock.error = EPERM;
+        ::close(dir);
+        return lock;
+    }
+    // Not through a link; a FIFO or device planted under the name neither
+    // blocks nor becomes the terminal.
+    const std::string file = name + ".lock";
+    const int fd = ::openat(dir, file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    lock.error = fd < 0 ? errno : 0;
+    ::close(dir);
+    if (fd < 0)
+        return lock;
+    // A lock file someone else made, or one with another name that someone
+    // else can reach, is never used: it could be held against this user
+    // forever.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
+        ((st.st_mode & 077) != 0 && ::fchmod(fd, 0600) != 0)) {
+        lock.error = EPERM;
+        ::close(fd);
+        return lock;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK) {
+            lock.error = errno;
+            ::close(fd);
+            return lock;
+        }
+        lock.heldElsewhere = true;
+    }
+    lock.fd = fd;
     return lock;
+}
+
+Handle createInstanceLock(const std::string& folder, const std::string& name, unsigned long& lastError)
+{
+    const InstanceLock lock = takeInstanceLock(folder, name);
+    if (lock.fd < 0) {
+        lastError = static_cast<unsigned long>(lock.error);
+        return 0;
+    }
+    lastError = lock.heldElsewhere ? ERROR_ALREADY_EXISTS : 0;
+    return lock.fd + 1;  // 0 stays "no handle" even for descriptor 0
+}
+
+void closeInstanceLock(Handle handle)
+{
+    if (handle > 0)
+        ::close(static_cast<int>(handle - 1));
 }
 
 }  // namespace platform

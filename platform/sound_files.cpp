@@ -1,5 +1,6 @@
 #include "platform/sound_files.h"
 
+#include "platform/file_reading.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
@@ -31,12 +32,15 @@ int restoreLeftoverSounds(const std::string& folder)
     int restored = 0;
     for (const std::string& stem : stems) {
         const std::string wav = folder + stem + ".wav", dat = folder + stem + ".dat";
+        // Whatever a play renamed (a FIFO, a directory, a link as much as a
+        // regular file) gets its name back; nothing is opened.
         struct stat st {};
-        if (::lstat(wav.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (::lstat(wav.c_str(), &st) != 0)
             continue;
         // The rename never replaces: with both names present nothing moves.
         if (real().moveFile(wav, dat)) {
-            qWarning("Sound file %s was left under its .wav name; renamed back", wav.c_str());
+            qWarning("Sound file %s (%s) was left under its .wav name; renamed back", wav.c_str(),
+                     fileKind(st.st_mode));
             ++restored;
         }
     }

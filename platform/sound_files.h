@@ -9,7 +9,8 @@
 namespace platform {
 
 // Gives every NAME.wav in folder (with its trailing "/") whose NAME.dat is
-// missing its ".dat" name back; a NAME.wav beside a NAME.dat stays as it is.
+// missing its ".dat" name back, whatever kind of file it is (a play renames
+// whatever lies under NAME.dat); a NAME.wav beside a NAME.dat stays as it is.
 // Returns how many files were renamed.
 int restoreLeftoverSounds(const std::string& folder);
 

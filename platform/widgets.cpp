@@ -184,7 +184,10 @@ int TForm::ShowModal()
 void TForm::Close()
 {
     closing_ = true;
-    close();
+    // Inside the window system's own close event Qt drops a nested close();
+    // that event, accepted, closes the window instead.
+    if (!inSystemClose_)
+        close();
 }
 
 void TForm::SetWindowStateMaximized()
@@ -227,10 +230,17 @@ void TForm::DefaultSysCommand(int command)
 void TForm::closeEvent(QCloseEvent* event)
 {
     if (event->spontaneous() && !closing_) {
-        // The window manager's close request arrives as the close command.
-        event->ignore();
+        // The window manager's close request (its close button, Alt+F4,
+        // WM_DELETE_WINDOW at logout) arrives as the close command; when the
+        // screen carries it out, this event closes the window, runs the close
+        // step and ends the modal run, as a close from the back button does.
+        inSystemClose_ = true;
         sendSysCommand(SC_CLOSE);
-        return;
+        inSystemClose_ = false;
+        if (!closing_) {
+            event->ignore();
+            return;
+        }
     }
     closing_ = false;
     event->accept();

@@ -100,6 +100,7 @@ private:
 
     QEventLoop* modalLoop_ = nullptr;
     bool closing_ = false;
+    bool inSystemClose_ = false;  // handling the window system's close event
     QPoint placed_;
     bool placedValid_ = false;
 };

@@ -10,7 +10,7 @@ packages=(
   fonts-noto-cjk fonts-noto-color-emoji
   espeak-ng sox tuxpaint-stamps-default
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth openbox
+  xvfb xauth openbox libxcb-xtest0-dev
 )
 missing=()
 for p in "${packages[@]}"; do

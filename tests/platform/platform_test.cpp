@@ -137,20 +137,23 @@ TEST(SingleInstanceGuard, Outcomes)
 
 TEST(SingleInstanceGuard, RealLockIsHeldUntilClosed)
 {
+    // The lock of a folder of the test's own: the build's program folder
+    // may hold a running copy's.
     QTemporaryDir dir;
-    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-    const Handle first = real().createMutex("OnlyOne");
+    const std::string folder = dir.path().toStdString();
+    unsigned long error = 99;
+    const Handle first = createInstanceLock(folder, "OnlyOne", error);
     ASSERT_NE(first, 0);
-    EXPECT_EQ(real().getLastError(), 0u);
-    const Handle second = real().createMutex("OnlyOne");
+    EXPECT_EQ(error, 0u);
+    const Handle second = createInstanceLock(folder, "OnlyOne", error);
     ASSERT_NE(second, 0);
-    EXPECT_EQ(real().getLastError(), ERROR_ALREADY_EXISTS);
-    real().closeHandle(second);
-    real().closeHandle(first);
-    const Handle third = real().createMutex("OnlyOne");
-    EXPECT_EQ(real().getLastError(), 0u);
-    real().closeHandle(third);
-    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(error, ERROR_ALREADY_EXISTS);
+    closeInstanceLock(second);
+    closeInstanceLock(first);
+    const Handle third = createInstanceLock(folder, "OnlyOne", error);
+    EXPECT_NE(third, 0);
+    EXPECT_EQ(error, 0u);
+    closeInstanceLock(third);
 }
 
 TEST(SingleInstanceGuard, SecondCopyOfTheProgramEndsAtOnceAndSilently)
@@ -170,10 +173,10 @@ TEST(SingleInstanceGuard, SecondCopyOfTheProgramEndsAtOnceAndSilently)
     first.setProcessEnvironment(env);
     first.start(program, {});
     ASSERT_TRUE(first.waitForStarted(5000));
-    // Wait until the first copy holds the lock.
+    // Wait until the first copy holds the lock, which lies beside it.
     QElapsedTimer wait;
     wait.start();
-    const QString lock = runtime.path() + "/OnlyOne.lock";
+    const QString lock = programFolder.path() + "/OnlyOne.lock";
     while (!QFile::exists(lock) && wait.elapsed() < 10000)
         QThread::msleep(20);
     QThread::msleep(300);

@@ -1,11 +1,15 @@
-// The instance lock's folder: the runtime folder when it is usable, else a
-// private folder of the user's, and never a folder or lock file that another
-// user made (as root, checked from a child that runs as "nobody").
+// The instance lock: one lock file beside the program, so every copy that
+// would rename the same media folders finds the first whatever its
+// environment; a start creates nothing else; and a folder or lock file that
+// another user could change or hold is never used (as root, checked from a
+// child that runs as "nobody"), which shows the failure box.
 #include "platform/platform.h"
 #include "platform/single_instance.h"
+#include "tests/robust/program_copy.h"
 #include "tests/support/recording_platform.h"
 
-#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,6 +24,8 @@
 #include <unistd.h>
 
 using namespace platform;
+using robust_test::ProgramCopy;
+using robust_test::waitFor;
 
 namespace {
 
@@ -40,33 +46,18 @@ public:
         ::chmod(p.c_str(), mode);
         return p;
     }
+    std::string put(const std::string& name, const std::string& bytes = "x", mode_t mode = 0600)
+    {
+        const std::string p = root + "/" + name;
+        const int fd = ::open(p.c_str(), O_CREAT | O_WRONLY | O_TRUNC, mode);
+        if (fd >= 0) {
+            [[maybe_unused]] const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+            ::fchmod(fd, mode);
+            ::close(fd);
+        }
+        return p;
+    }
     std::string root;
-};
-
-// Saves and restores the variables the lock reads.
-class Env {
-public:
-    Env()
-    {
-        for (const char* n : kNames)
-            saved_.push_back(qgetenv(n));
-    }
-    ~Env()
-    {
-        for (size_t i = 0; i < saved_.size(); ++i)
-            saved_[i].isNull() ? qunsetenv(kNames[i]) : qputenv(kNames[i], saved_[i]);
-    }
-    static void set(const char* name, const std::string& value)
-    {
-        if (value.empty())
-            qunsetenv(name);
-        else
-            qputenv(name, QByteArray::fromStdString(value));
-    }
-
-private:
-    static constexpr const char* kNames[] = {"XDG_RUNTIME_DIR", "TMPDIR", "HOME"};
-    std::vector<QByteArray> saved_;
 };
 
 mode_t modeOf(const std::string& path)
@@ -75,78 +66,103 @@ mode_t modeOf(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
-TEST(InstanceLock, FallsBackToAPrivateFolderOfTheUser)
+std::string contentOf(const std::string& path)
 {
-    const std::string uid = std::to_string(::geteuid());
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(InstanceLock, OnlyALockFileOfTheUsersOwnInAFolderNoOneElseCanChangeIsUsed)
+{
     struct Case {
         const char* name;
-        std::function<std::string(Scratch&)> runtime;  // XDG_RUNTIME_DIR ("" unset)
-        std::function<void(Scratch&)> prepare;
-        const char* lockUnder;  // folder expected to hold the lock, under the scratch root
+        std::function<std::string(Scratch&)> folder;  // where the lock is taken
+        bool usable;
     } cases[] = {
-        {"usable runtime folder", [](Scratch& s) { return s.mkdir("run", 0700); }, nullptr, "run"},
-        {"no runtime folder", [](Scratch&) { return std::string(); }, nullptr, "tmp/qinghe-"},
-        {"runtime folder missing", [](Scratch& s) { return s.root + "/missing"; }, nullptr, "tmp/qinghe-"},
-        {"runtime folder is a file",
+        {"private folder", [](Scratch& s) { return s.mkdir("own", 0700); }, true},
+        {"folder others can read", [](Scratch& s) { return s.mkdir("own", 0755); }, true},
+        {"sticky folder all can write", [](Scratch& s) { return s.mkdir("tmp", 01777); }, true},
+        {"trailing slash", [](Scratch& s) { return s.mkdir("own", 0700) + "/"; }, true},
+        {"lock file left open to others is closed again",
          [](Scratch& s) {
-             ::close(::open((s.root + "/file").c_str(), O_CREAT | O_WRONLY, 0600));
-             return s.root + "/file";
+             s.mkdir("own", 0700);
+             s.put("own/OnlyOne.lock", "", 0644);
+             return s.root + "/own";
          },
-         nullptr, "tmp/qinghe-"},
-        {"runtime folder writable by all", [](Scratch& s) { return s.mkdir("open", 0777); }, nullptr, "tmp/qinghe-"},
-        {"private folder left open is closed again", [](Scratch&) { return std::string(); },
-         [uid](Scratch& s) { s.mkdir("tmp/qinghe-" + uid, 0755); }, "tmp/qinghe-"},
-        {"private folder is a link", [](Scratch&) { return std::string(); },
-         [uid](Scratch& s) {
-             s.mkdir("elsewhere", 0700);
-             ::symlink((s.root + "/elsewhere").c_str(), (s.root + "/tmp/qinghe-" + uid).c_str());
+         true},
+        {"folder its group can write", [](Scratch& s) { return s.mkdir("shared", 0770); }, false},
+        {"folder all can write", [](Scratch& s) { return s.mkdir("open", 0777); }, false},
+        {"no such folder", [](Scratch& s) { return s.root + "/missing"; }, false},
+        {"folder is a file", [](Scratch& s) { return s.put("file"); }, false},
+        {"lock file is a link",
+         [](Scratch& s) {
+             s.mkdir("own", 0700);
+             ::symlink(s.put("target", "KEEP").c_str(), (s.root + "/own/OnlyOne.lock").c_str());
+             return s.root + "/own";
          },
-         "home/.cache/qinghe-"},
-        {"lock file is a link", [](Scratch&) { return std::string(); },
-         [uid](Scratch& s) {
-             s.mkdir("tmp/qinghe-" + uid, 0700);
-             ::symlink("/etc/passwd", (s.root + "/tmp/qinghe-" + uid + "/OnlyOne.lock").c_str());
+         false},
+        {"lock file has a second name",
+         [](Scratch& s) {
+             s.mkdir("own", 0700);
+             ::link(s.put("other", "KEEP").c_str(), (s.root + "/own/OnlyOne.lock").c_str());
+             return s.root + "/own";
          },
-         "home/.cache/qinghe-"},
+         false},
+        {"lock file is a FIFO",
+         [](Scratch& s) {
+             s.mkdir("own", 0700);
+             ::mkfifo((s.root + "/own/OnlyOne.lock").c_str(), 0600);
+             return s.root + "/own";
+         },
+         false},
+        {"lock file is a folder",
+         [](Scratch& s) {
+             s.mkdir("own", 0700);
+             s.mkdir("own/OnlyOne.lock", 0700);
+             return s.root + "/own";
+         },
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Env env;
         Scratch s;
-        s.mkdir("tmp", 01777);
-        s.mkdir("home", 0700);
-        if (c.prepare)
-            c.prepare(s);
-        Env::set("XDG_RUNTIME_DIR", c.runtime(s));
-        Env::set("TMPDIR", s.root + "/tmp");
-        Env::set("HOME", s.root + "/home");
-        const InstanceLock lock = takeInstanceLock("OnlyOne");
-        ASSERT_GE(lock.fd, 0);
+        std::string folder = c.folder(s);
+        const InstanceLock lock = takeInstanceLock(folder, "OnlyOne");
+        if (folder.back() == '/')
+            folder.pop_back();
+        EXPECT_EQ(lock.path, folder + "/OnlyOne.lock");
+        if (!c.usable) {
+            EXPECT_EQ(lock.fd, -1);
+            EXPECT_NE(lock.error, 0);
+            // Whatever lay under the name is as it was.
+            if (c.name == std::string("lock file is a link") || c.name == std::string("lock file has a second name")) {
+                EXPECT_EQ(contentOf(lock.path), "KEEP");
+            }
+            continue;
+        }
+        ASSERT_GE(lock.fd, 0) << lock.error;
         EXPECT_FALSE(lock.heldElsewhere);
-        std::string expected = s.root + "/" + c.lockUnder;
-        if (expected.back() == '-')
-            expected += uid;
-        EXPECT_EQ(lock.path, expected + "/OnlyOne.lock");
-        EXPECT_EQ(modeOf(expected) & 077, 0u);
+        EXPECT_EQ(modeOf(lock.path), 0600u);
         // A second taker sees it held.
-        const InstanceLock second = takeInstanceLock("OnlyOne");
+        const InstanceLock second = takeInstanceLock(folder, "OnlyOne");
+        ASSERT_GE(second.fd, 0);
         EXPECT_TRUE(second.heldElsewhere);
         ::close(second.fd);
         ::close(lock.fd);
     }
 }
 
-TEST(InstanceLock, FailureBoxOnlyWhenNoFolderCanHoldTheLock)
+TEST(InstanceLock, FailureBoxWhenTheLockCannotBeMade)
 {
-    Env env;
-    Env::set("XDG_RUNTIME_DIR", "");
-    Env::set("TMPDIR", "/nonexistent/tmp");
-    Env::set("HOME", "");
-    EXPECT_EQ(real().createMutex("OnlyOne"), 0);
-    // Through the guard: the failure box, and the body never runs.
+    Scratch s;
+    const std::string open = s.mkdir("open", 0777);
     struct BoxOnly : testing_support::RecordingPlatform {
-        Handle createMutex(const std::string& name) override { return real().createMutex(name); }
+        std::string folder;
+        unsigned long error = 0;
+        Handle createMutex(const std::string& name) override { return createInstanceLock(folder, name, error); }
+        unsigned long getLastError() override { return error; }
     } rec;
+    rec.folder = open;
     bool ran = false;
     RunSingleInstance([&] {
         ran = true;
@@ -154,6 +170,7 @@ TEST(InstanceLock, FailureBoxOnlyWhenNoFolderCanHoldTheLock)
     });
     EXPECT_FALSE(ran);
     EXPECT_EQ(rec.log, (std::vector<std::string>{testing_support::BoxLine("Error", "创建互斥对象失败!")}));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(open + "/OnlyOne.lock")));
 }
 
 // Runs `check` in a child process as the user "nobody"; its exit code.
@@ -181,34 +198,115 @@ TEST(InstanceLock, ALockFileOrFolderOfAnotherUserIsNeverUsed)
         GTEST_SKIP() << "needs root to act as two users";
     const passwd* nobody = ::getpwnam("nobody");
     ASSERT_NE(nobody, nullptr);
-    Env env;
     Scratch s;
-    s.mkdir("tmp", 01777);
-    // nobody's runtime folder, in which root made the lock file and holds it.
-    const std::string run = s.mkdir("run", 0700);
-    ASSERT_EQ(::chown(run.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-    const int held = ::open((run + "/OnlyOne.lock").c_str(), O_CREAT | O_RDWR, 0644);
+    // nobody's program folder, in which root made the lock file and holds it:
+    // nobody's copy must not end as if another copy of its own ran.
+    const std::string program = s.mkdir("program", 0755);
+    ASSERT_EQ(::chown(program.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const int held = ::open((program + "/OnlyOne.lock").c_str(), O_CREAT | O_RDWR, 0644);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::fchmod(held, 0666), 0);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
-    // root also made the private folder nobody would use in the temp folder.
-    s.mkdir("tmp/qinghe-" + std::to_string(nobody->pw_uid), 0777);
-    const std::string home = s.mkdir("home", 0700);
-    ASSERT_EQ(::chown(home.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-    Env::set("XDG_RUNTIME_DIR", run);
-    Env::set("TMPDIR", s.root + "/tmp");
-    Env::set("HOME", home);
-    const std::string expected = home + "/.cache/qinghe-" + std::to_string(nobody->pw_uid) + "/OnlyOne.lock";
     const int code = asNobody([&] {
-        const Handle h = real().createMutex("OnlyOne");
-        if (h == 0)
-            return 1;
-        if (real().getLastError() != 0)
-            return 2;
-        return takeInstanceLock("OnlyOne").path == expected ? 0 : 3;
+        unsigned long error = 0;
+        const Handle h = createInstanceLock(program, "OnlyOne", error);
+        if (h != 0)
+            return error == ERROR_ALREADY_EXISTS ? 2 : 3;
+        return 0;
     });
-    EXPECT_EQ(code, 0) << "1: no lock, 2: blocked by the other user's lock, 3: wrong folder";
+    EXPECT_EQ(code, 0) << "2: blocked by the other user's lock, 3: took the other user's lock file";
     ::close(held);
+
+    // A folder of nobody's, which nobody could empty under root's copy.
+    const std::string theirs = s.mkdir("theirs", 0755);
+    ASSERT_EQ(::chown(theirs.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const InstanceLock lock = takeInstanceLock(theirs, "OnlyOne");
+    EXPECT_EQ(lock.fd, -1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(theirs + "/OnlyOne.lock")));
+}
+
+// The copies differ in every variable a lock folder was once chosen by.
+TEST(InstanceLock, ASecondCopyForTheSameMediaFoldersEndsWhateverItsEnvironment)
+{
+    QTemporaryDir otherRuntime, otherTemp, otherHome;
+    struct Case {
+        const char* name;
+        bool firstHasRuntime;
+        std::vector<std::pair<QString, QString>> second;  // changes to the first copy's environment ("" unsets)
+    } cases[] = {
+        {"runtime folder set, then unset", true, {{"XDG_RUNTIME_DIR", ""}}},
+        {"runtime folder unset, then set", false, {{"XDG_RUNTIME_DIR", otherRuntime.path()}}},
+        {"another runtime folder", true, {{"XDG_RUNTIME_DIR", otherRuntime.path()}}},
+        {"another TMPDIR", true, {{"TMPDIR", otherTemp.path()}}},
+        {"everything else", true, {{"XDG_RUNTIME_DIR", ""}, {"TMPDIR", otherTemp.path()}, {"HOME", otherHome.path()}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy first;
+        if (!c.firstHasRuntime) {
+            QProcessEnvironment env = first.process.processEnvironment();
+            env.remove("XDG_RUNTIME_DIR");
+            first.process.setProcessEnvironment(env);
+        }
+        ASSERT_TRUE(first.start());
+        ASSERT_TRUE(waitFor([&] { return first.holdsLock(); }, 10000));
+        QProcess second;
+        QProcessEnvironment env = first.process.processEnvironment();
+        for (const auto& [name, value] : c.second)
+            value.isEmpty() ? env.remove(name) : env.insert(name, value);
+        second.setProcessEnvironment(env);
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.start(first.program, {});
+        // Ends without a window: offscreen, a failure box would wait for
+        // its OK and the copy would not end.
+        ASSERT_TRUE(second.waitForFinished(10000));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(first.process.state(), QProcess::Running);
+        EXPECT_TRUE(first.holdsLock());
+    }
+}
+
+// Every file and folder under root, relative to it.
+QStringList everythingUnder(const QString& root)
+{
+    QStringList all;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        all << QDir(root).relativeFilePath(it.next());
+    all.sort();
+    return all;
+}
+
+TEST(InstanceLock, AStartCreatesNothingButTheLockFileBesideTheProgram)
+{
+    QTemporaryDir runtime, temp, home;
+    for (const bool withRuntime : {true, false}) {
+        SCOPED_TRACE(withRuntime ? "runtime folder set" : "no runtime folder");
+        ProgramCopy copy;
+        QProcessEnvironment env = copy.process.processEnvironment();
+        if (withRuntime)
+            env.insert("XDG_RUNTIME_DIR", runtime.path());
+        else
+            env.remove("XDG_RUNTIME_DIR");
+        env.insert("TMPDIR", temp.path());
+        env.insert("HOME", home.path());
+        env.remove("XDG_CACHE_HOME");
+        copy.process.setProcessEnvironment(env);
+        ASSERT_TRUE(copy.start());
+        ASSERT_TRUE(waitFor([&] { return copy.holdsLock(); }, 10000));
+        EXPECT_EQ(everythingUnder(copy.folder.path()), (QStringList{"OnlyOne.lock", "qinghe"}));
+        EXPECT_EQ(modeOf(copy.lockFile().toStdString()), 0600u);
+        EXPECT_EQ(everythingUnder(runtime.path()), QStringList{});
+        QStringList inTemp = everythingUnder(temp.path());
+        // Without a runtime folder Qt itself makes one of its own there (as
+        // every Qt program does, to look for a Wayland display in it).
+        if (!withRuntime)
+            inTemp.removeAll(QString("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
+        EXPECT_EQ(inTemp, QStringList{});
+        EXPECT_EQ(everythingUnder(home.path()), QStringList{});
+    }
 }
 
 }  // namespace

@@ -15,6 +15,9 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <string>
+#include <sys/stat.h>
+#include <utility>
 #include <unistd.h>
 
 using namespace platform;
@@ -192,6 +195,24 @@ TEST(PictureLimits, AnOversizedPictureFileIsNotRead)
     const long before = residentMb();
     EXPECT_THROW(loadPictureFile(path.toStdString()), EInvalidGraphic);
     EXPECT_LT(residentMb() - before, 16);
+}
+
+// The rescue game's pictures lie in a media folder: a FIFO or a folder under
+// a picture's name is refused at once, saying what it is, never waited on.
+TEST(PictureLimits, APictureFileThatIsNotARegularFileIsRefused)
+{
+    QTemporaryDir dir;
+    const std::string fifo = dir.path().toStdString() + "/a001.bmp", folder = dir.path().toStdString() + "/a002.bmp";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    for (const auto& [path, kind] : {std::pair{fifo, "a FIFO"}, std::pair{folder, "a directory"}}) {
+        try {
+            loadPictureFile(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(std::string(e.what()), "no picture file " + path + ": it is " + kind);
+        }
+    }
 }
 
 // Inputs kept from fuzzing: each decodes or is rejected, never worse.

@@ -1,7 +1,7 @@
 // The program itself, run in a folder of its own: termination signals end
 // it cleanly with every sound file under its ".dat" name, also when the
 // signal comes while a sound is renamed; files left under ".wav" by a killed
-// run get their name back at start.
+// run (a FIFO among them) get their name back at start.
 #include "app/sound_safety.h"
 #include "platform/sound_files.h"
 #include "tests/robust/program_copy.h"
@@ -16,9 +16,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using robust_test::ProgramCopy;
+using robust_test::waitFor;
 
 namespace {
 
@@ -34,18 +36,6 @@ QByteArray get(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool waitFor(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QThread::usleep(200);
-    }
-    return true;
 }
 
 // `bytes` bytes of silence, 22.05 kHz mono 16-bit.
@@ -87,6 +77,8 @@ TEST(LeftoverSounds, StartUpGivesThemTheirNameBackBeforeAnythingPlays)
     put(copy.media("yanse/n.wav"), "WAV");             // both names: nothing moves
     put(copy.media("yanse/n.dat"), "DAT");
     put(copy.media("yanse/notes.txt.wav.bak"), "OTHER");  // not a sound
+    // A FIFO that a killed run's play had renamed.
+    ASSERT_EQ(::mkfifo(copy.media("yanse/pipe.wav").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(copy.start());
     ASSERT_TRUE(waitFor([&] { return QFile::exists(copy.media("yanse/st.dat")); }, 10000));
     ::kill(static_cast<pid_t>(copy.process.processId()), SIGTERM);
@@ -98,6 +90,10 @@ TEST(LeftoverSounds, StartUpGivesThemTheirNameBackBeforeAnythingPlays)
     EXPECT_EQ(get(copy.media("yanse/n.wav")), "WAV");
     EXPECT_EQ(get(copy.media("yanse/n.dat")), "DAT");
     EXPECT_TRUE(QFile::exists(copy.media("yanse/notes.txt.wav.bak")));
+    struct stat st {};
+    EXPECT_EQ(::lstat(copy.media("yanse/pipe.dat").toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_FALSE(QFile::exists(copy.media("yanse/pipe.wav")));
 }
 
 TEST(LeftoverSounds, EveryMediaFolderIsVisitedOnce)

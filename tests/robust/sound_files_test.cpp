@@ -5,19 +5,31 @@
 #include "lesson_frame/lesson_screen.h"
 #include "platform/audio_device.h"
 #include "platform/media_control.h"
+#include "platform/sound_files.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/wav_bytes.h"
 #include "tests/support/process_memory.h"
+#include "tests/support/screen_driver.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace platform;
@@ -181,6 +193,127 @@ TEST_F(SoundFiles, AFailureBetweenTheRenamesNeverLeavesTheWavName)
     EXPECT_FALSE(hasWav("st"));
     EXPECT_EQ(screen.CurrentSoundAlias, "st");
     EXPECT_EQ(platform.log.back(), testing_support::RenameLine(folder() + "st.wav", folder() + "st.dat"));
+}
+
+// What may lie under a sound's name in a folder others can write to.
+enum class Kind { Fifo, Directory, Socket, DeviceLink };
+
+void makeFile(Kind kind, const std::string& path)
+{
+    switch (kind) {
+    case Kind::Fifo:
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        break;
+    case Kind::Directory:
+        ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
+        break;
+    case Kind::Socket: {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(path.size(), sizeof address.sun_path);
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);  // the socket's file stays
+        break;
+    }
+    case Kind::DeviceLink:
+        ASSERT_EQ(::symlink("/dev/zero", path.c_str()), 0);
+        break;
+    }
+}
+
+// The kind of file at path (links not followed), 0 when there is none.
+mode_t kindAt(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
+// Played once each: nothing plays, one warning line says what the file is,
+// the window answers at once, and the thing is back under its ".dat" name.
+TEST_F(SoundFiles, ASoundThatIsNotARegularFileNeverBlocks)
+{
+    struct Case {
+        const char* name;  // the sound's name
+        Kind kind;
+        const char* lies;  // the name it lies under
+        mode_t type;       // its kind as lstat sees it
+        const char* said;  // what the warning calls it
+    } cases[] = {
+        {"fifo", Kind::Fifo, ".dat", S_IFIFO, "a FIFO"},
+        {"leftover", Kind::Fifo, ".wav", S_IFIFO, "a FIFO"},
+        {"folder", Kind::Directory, ".dat", S_IFDIR, "a directory"},
+        {"socket", Kind::Socket, ".dat", S_IFSOCK, "a socket"},
+        {"zero", Kind::DeviceLink, ".dat", S_IFLNK, "a character device"},
+    };
+    QDir().mkpath(QString::fromStdString(folder()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        makeFile(c.kind, folder() + c.name + c.lies);
+        testing_support::WarningLog warnings;
+        bool answered = false;
+        QTimer::singleShot(0, [&] { answered = true; });
+        // Should the play wait on a FIFO, a writer that comes and goes after
+        // a while ends the wait, so the test fails instead of hanging.
+        std::atomic<bool> played{false}, blocked{false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 200 && !played; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (played)
+                return;
+            blocked = true;
+            for (const char* ext : {".wav", ".dat"})
+                if (const int fd = ::open((folder() + c.name + ext).c_str(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                    ::close(fd);
+        });
+        EXPECT_NO_THROW(screen.PlayLessonSound(c.name));
+        played = true;
+        watchdog.join();
+        EXPECT_FALSE(blocked) << "the play waited on the file";
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(answered);
+        EXPECT_EQ(warnings.lines, std::vector<std::string>{"Sound file " + folder() + c.name + ".wav is " + c.said +
+                                                           ", not a regular file; not played"});
+        EXPECT_FALSE(platform.mci.isOpen(c.name));
+        EXPECT_EQ(platform.mixer.voiceCount(), 0u);
+        EXPECT_EQ(kindAt(folder() + c.name + ".dat"), c.type);
+        EXPECT_EQ(kindAt(folder() + c.name + ".wav"), 0u);
+        EXPECT_EQ(screen.CurrentSoundAlias, c.name);
+    }
+    // A FIFO left as ".wav" beside a regular ".dat": neither name moves.
+    media.addSound("yanse\\", "both", wav(22050, 1, 16, std::string(100, '\0')));
+    makeFile(Kind::Fifo, folder() + "both.wav");
+    screen.PlayLessonSound("both");
+    EXPECT_EQ(kindAt(folder() + "both.dat"), S_IFREG);
+    EXPECT_EQ(kindAt(folder() + "both.wav"), S_IFIFO);
+    screen.StopLessonSound();
+}
+
+// A killed run leaves under ".wav" whatever a play had renamed; the start's
+// repair gives each its ".dat" name back without opening it.
+TEST_F(SoundFiles, TheStartsRepairGivesEveryKindOfLeftoverItsNameBack)
+{
+    QDir().mkpath(QString::fromStdString(folder()));
+    const std::pair<Kind, mode_t> kinds[] = {
+        {Kind::Fifo, S_IFIFO}, {Kind::Directory, S_IFDIR}, {Kind::Socket, S_IFSOCK}, {Kind::DeviceLink, S_IFLNK}};
+    for (const auto& [kind, type] : kinds)
+        makeFile(kind, folder() + "k" + std::to_string(type) + ".wav");
+    media.addSound("yanse\\", "reg", "RIFF");
+    ASSERT_EQ(::rename((folder() + "reg.dat").c_str(), (folder() + "reg.wav").c_str()), 0);
+    testing_support::WarningLog warnings;
+    EXPECT_EQ(restoreLeftoverSounds(folder()), 5);
+    EXPECT_EQ(warnings.lines.size(), 5u);
+    for (const auto& [kind, type] : kinds) {
+        const std::string stem = folder() + "k" + std::to_string(type);
+        EXPECT_EQ(kindAt(stem + ".dat"), type) << stem;
+        EXPECT_EQ(kindAt(stem + ".wav"), 0u) << stem;
+    }
+    EXPECT_EQ(kindAt(folder() + "reg.dat"), S_IFREG);
+    EXPECT_EQ(std::count(warnings.lines.begin(), warnings.lines.end(),
+                         "Sound file " + folder() + "k" + std::to_string(S_IFIFO) +
+                             ".wav (a FIFO) was left under its .wav name; renamed back"),
+              1);
 }
 
 TEST(MediaInterpreterLimits, AFileOverTheLimitIsNotRead)

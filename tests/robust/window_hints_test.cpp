@@ -9,11 +9,11 @@
 #include "resources/menu_catalogue.h"
 #include "platform/widgets.h"
 #include "tests/robust/program_copy.h"
+#include "tests/support/window_system.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -22,7 +22,6 @@
 #endif
 
 #include <cstdlib>
-#include <random>
 #include <set>
 #include <string>
 
@@ -72,6 +71,7 @@ struct SeenWindow {
     std::vector<uint32_t> motif;       // _MOTIF_WM_HINTS
     std::vector<std::string> types;    // _NET_WM_WINDOW_TYPE
     std::vector<std::string> allowed;  // _NET_WM_ALLOWED_ACTIONS (set by the window manager)
+    uint32_t window = 0;
 };
 
 std::vector<uint32_t> property32(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type)
@@ -120,6 +120,7 @@ bool findWindow(xcb_connection_t* c, xcb_window_t parent, const QByteArray& titl
         const bool mapped = attrs && attrs->map_state == XCB_MAP_STATE_VIEWABLE;
         std::free(attrs);
         if (named && mapped) {
+            seen.window = kids[i];
             seen.motif = property32(c, kids[i], motif, motif);
             seen.types = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM));
             seen.allowed = atomNames(c, property32(c, kids[i], atomNamed(c, "_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM));
@@ -132,74 +133,48 @@ bool findWindow(xcb_connection_t* c, xcb_window_t parent, const QByteArray& titl
     return found;
 }
 
-// Runs the program on a fresh Xvfb display, under openbox when asked, and
-// reports its main window as the window manager sees it.
-SeenWindow mainWindowOnARealXServer(bool underOpenbox)
-{
-    SeenWindow seen;
-    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    std::mt19937 rng(static_cast<unsigned>(QCoreApplication::applicationPid()) + (underOpenbox ? 1u : 0u));
-    const int display = 200 + static_cast<int>(rng() % 500);
-    QProcess server, wm;
-    server.start(xvfb, {QString(":%1").arg(display), "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
-    EXPECT_TRUE(server.waitForStarted(5000));
-    const QByteArray name = QByteArray(":") + QByteArray::number(display);
-    xcb_connection_t* c = nullptr;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 10000) {
-        c = xcb_connect(name.constData(), nullptr);
-        if (!xcb_connection_has_error(c))
-            break;
-        xcb_disconnect(c);
-        c = nullptr;
-        QThread::msleep(50);
-    }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", name);
-    if (c) {
-        if (underOpenbox) {
-            wm.setProcessEnvironment(env);
-            wm.start(QStandardPaths::findExecutable("openbox"), {"--sm-disable"});
-            // Ready once it names itself on the root window.
-            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-            t.restart();
-            while (property32(c, root, atomNamed(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).empty() &&
-                   t.elapsed() < 10000)
-                QThread::msleep(50);
-        }
-        robust_test::ProgramCopy app;
-        app.setEnv("DISPLAY", QString::fromLatin1(name));
+// The program on a private Xvfb display, under openbox when asked, with its
+// main window as the window manager sees it.
+struct ProgramOnADisplay {
+    explicit ProgramOnADisplay(bool underOpenbox) : display(underOpenbox)
+    {
+        if (!display.ready())
+            return;
+        c = xcb_connect(display.name().c_str(), nullptr);
+        app.setEnv("DISPLAY", QString::fromStdString(display.name()));
         app.setEnv("QT_QPA_PLATFORM", "xcb");
         // No session bus to find: without one, the accessibility bridge has
         // dbus-launch start one, forking while the program's threads run
         // (which AddressSanitizer's allocator does not survive).
         app.setEnv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
         EXPECT_TRUE(app.start());
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         // Under a window manager, wait until it has also judged the window.
         while (t.elapsed() < 15000 && !(findWindow(c, root, QByteArray("青禾幼儿智能早教系统"), seen) &&
                                         (!underOpenbox || !seen.allowed.empty())))
             QThread::msleep(50);
+    }
+    ~ProgramOnADisplay()
+    {
         app.process.kill();
         app.process.waitForFinished(5000);
-        xcb_disconnect(c);
+        if (c)
+            xcb_disconnect(c);
     }
-    if (underOpenbox) {
-        wm.kill();
-        wm.waitForFinished(5000);
-    }
-    server.kill();
-    server.waitForFinished(5000);
-    return seen;
-}
+    testing_support::PrivateDisplay display;
+    xcb_connection_t* c = nullptr;
+    robust_test::ProgramCopy app;
+    SeenWindow seen;
+};
 
 TEST(WindowHints, TheMainWindowCarriesThemOnARealXServer)
 {
-    if (QStandardPaths::findExecutable("Xvfb").isEmpty())
-        GTEST_SKIP() << "no Xvfb";
-    const SeenWindow seen = mainWindowOnARealXServer(false);
+    ProgramOnADisplay run(false);
+    if (!run.display.ready())
+        GTEST_SKIP() << run.display.problem();
+    const SeenWindow& seen = run.seen;
     ASSERT_EQ(seen.motif.size(), 5u) << "no main window with Motif hints";
     const auto expected = platform::screenMotifHints();
     EXPECT_EQ(seen.motif, std::vector<uint32_t>(expected.begin(), expected.end()));
@@ -209,9 +184,10 @@ TEST(WindowHints, TheMainWindowCarriesThemOnARealXServer)
 // neither moves, resizes, minimises nor maximises the window.
 TEST(WindowHints, UnderOpenboxOnlyCloseIsLeft)
 {
-    if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("openbox").isEmpty())
-        GTEST_SKIP() << "no Xvfb or openbox";
-    const SeenWindow seen = mainWindowOnARealXServer(true);
+    ProgramOnADisplay run(true);
+    if (!run.display.ready())
+        GTEST_SKIP() << run.display.problem();
+    const SeenWindow& seen = run.seen;
     ASSERT_EQ(seen.motif.size(), 5u) << "no main window under openbox";
     const auto expected = platform::screenMotifHints();
     EXPECT_EQ(seen.motif, std::vector<uint32_t>(expected.begin(), expected.end()));
@@ -223,6 +199,36 @@ TEST(WindowHints, UnderOpenboxOnlyCloseIsLeft)
          {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
           "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_FULLSCREEN"})
         EXPECT_FALSE(allowed.count(refused)) << refused;
+}
+// The main window closed by the window manager ends the program as the
+// exit question's Yes does.
+TEST(WindowHints, UnderOpenboxClosingTheMainWindowEndsTheProgram)
+{
+    enum class Way { AltF4, WindowManagersClose, DeleteWindow };
+    for (const Way way : {Way::AltF4, Way::WindowManagersClose, Way::DeleteWindow}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        ProgramOnADisplay run(true);
+        if (!run.display.ready())
+            GTEST_SKIP() << run.display.problem();
+        if (!testing_support::HaveXClient())
+            GTEST_SKIP() << "no xcb with XTEST";
+        ASSERT_NE(run.seen.window, 0u) << "no main window";
+        testing_support::XClient x(run.display.name());
+        switch (way) {
+        case Way::AltF4:
+            x.altF4();
+            break;
+        case Way::WindowManagersClose:
+            x.askWindowManagerToClose(run.seen.window);
+            break;
+        case Way::DeleteWindow:
+            x.deleteWindow(run.seen.window);
+            break;
+        }
+        ASSERT_TRUE(run.app.process.waitForFinished(10000)) << "still running";
+        EXPECT_EQ(run.app.process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.app.process.exitCode(), 0);
+    }
 }
 #endif
 
