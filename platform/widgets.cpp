@@ -410,6 +410,12 @@ void TSpeedButton::setTextColor(const QColor& c)
     update();
 }
 
+void TSpeedButton::setHaloColor(const QColor& c)
+{
+    haloColor_ = c;
+    update();
+}
+
 void TSpeedButton::setPixelSize(int px)
 {
     QFont f = font();
@@ -433,6 +439,14 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     if (isDown())
         r.translate(1, 1);
     if (isEnabled()) {
+        if (haloColor_.isValid()) {
+            // The caption drawn again at every offset within the halo's reach,
+            // diagonals included, so that it rims every stroke alike.
+            p.setPen(haloColor_);
+            for (int dy = -kHaloWidth; dy <= kHaloWidth; ++dy)
+                for (int dx = -kHaloWidth; dx <= kHaloWidth; ++dx)
+                    p.drawText(r.translated(dx, dy), Qt::AlignCenter | Qt::TextWordWrap, text());
+        }
         p.setPen(textColor_);
         p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text());
     } else {

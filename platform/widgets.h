@@ -177,15 +177,23 @@ private:
 
 // TSpeedButton: a flat button without a frame, transparent over the picture
 // beneath it, with a caption and the hand cursor; disabled it takes no click
-// and draws its caption greyed.
+// and draws its caption greyed. A halo colour, where one is set, rims the
+// caption's strokes so that it reads on any picture beneath.
 class TSpeedButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(QColor haloColor READ haloColor WRITE setHaloColor)
     Q_PROPERTY(int pixelSize READ pixelSize WRITE setPixelSize)
 public:
+    // How far the halo reaches beyond the strokes, in pixels.
+    static constexpr int kHaloWidth = 2;
+
     explicit TSpeedButton(QWidget* parent = nullptr);
     QColor textColor() const { return textColor_; }
     void setTextColor(const QColor& c);
+    // Invalid (the default): no halo.
+    QColor haloColor() const { return haloColor_; }
+    void setHaloColor(const QColor& c);
     int pixelSize() const { return font().pixelSize(); }
     void setPixelSize(int px);
     // TSpeedButton.Click: what a kid's click does (nothing when disabled).
@@ -196,6 +204,7 @@ protected:
 
 private:
     QColor textColor_ = Qt::black;
+    QColor haloColor_;
 };
 
 // TLabel: transparent, centred and word-wrapped text; disabled draws greyed.

@@ -88,5 +88,7 @@ struct CardCell {
     int left, top, width, height;
 };
 CardCell ColourCardCell(int card);
+// Where the card's colour name lies: the caption label under its balloon.
+CardCell ColourCaptionCell(int card);
 
 }  // namespace cards

@@ -38,6 +38,9 @@ void addPyramid(content::Manifest& m)
 {
     const std::string folder = declareLesson(m, "TFM_VoiceOfABCSing");
     content::Picture& pyramid = m.picture(kPyramidPicture, kPyramidWidth, kPyramidHeight, "pyramid");
+    // Drawn transparent: near the lesson area's background, so the edges of
+    // the pyramid and its fruit blend into it.
+    pyramid.background = 0xC4EBD2;
     for (const PyramidRow& row : kPyramidTable) {
         pyramid.emoji += pyramid.emoji.empty() ? row.emoji : std::string("\n") + row.emoji;
         for (const PyramidWord* word : {&row.number, &row.fruit})

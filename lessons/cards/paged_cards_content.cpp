@@ -101,16 +101,21 @@ void declareSingleTable(content::Manifest& m, const SingleCardTable& table, int 
 }
 
 // The colour lesson's background: each card's balloon at its place, in its
-// colour ("left,top,width,height,rrggbb;" per card).
+// colour, and a plate under its name that the name, in the same colour,
+// stands out from ("left,top,width,height,rrggbb" of the balloon, then of
+// the plate, with the name's colour; ";" after each card).
 void declareBalloonBoard(content::Manifest& m)
 {
+    constexpr int kPlateWidth = 124, kPlateHeight = 42;
     content::Picture& board = m.picture(kColourCards.background, 784, 455, "balloons");
     board.background = 0xBFE6F7;
     for (int k = 0; k < static_cast<int>(kColourCards.cards.size()); ++k) {
-        const CardCell cell = ColourCardCell(k);
-        char item[64];
-        std::snprintf(item, sizeof item, "%d,%d,%d,%d,%06X;", cell.left, cell.top, cell.width, cell.height,
-                      static_cast<unsigned>(kColourCards.cards[static_cast<size_t>(k)].colour));
+        const CardCell cell = ColourCardCell(k), name = ColourCaptionCell(k);
+        const auto colour = static_cast<unsigned>(kColourCards.cards[static_cast<size_t>(k)].colour);
+        char item[96];
+        std::snprintf(item, sizeof item, "%d,%d,%d,%d,%06X,%d,%d,%d,%d,%06X;", cell.left, cell.top, cell.width,
+                      cell.height, colour, name.left + (name.width - kPlateWidth) / 2,
+                      name.top + (name.height - kPlateHeight) / 2, kPlateWidth, kPlateHeight, colour);
         board.param += item;
     }
 }

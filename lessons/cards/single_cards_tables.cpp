@@ -53,6 +53,12 @@ CardCell ColourCardCell(int card)
     return {lefts[card % 5], card < 5 ? 14 : 227, 140, 150};
 }
 
+CardCell ColourCaptionCell(int card)
+{
+    const CardCell balloon = ColourCardCell(card);
+    return {balloon.left - 8, balloon.top + 152, balloon.width + 16, 40};
+}
+
 bool IsEmptySlot(const CardEntry& card)
 {
     return std::strcmp(card.name, kEmptySlotMark) == 0;

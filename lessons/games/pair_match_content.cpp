@@ -55,9 +55,14 @@ void addNumeralMatch(Manifest& m)
     const games::PairMatchTables& t = games::NumeralMatchTables();
     addQuizSounds(m, t, "数字配对。先点上面的数字，再找到它的大写数字。", Voice::Chinese);
     // The top tiles first, then the bottom tiles.
-    m.picture(t.fixedTiles.at(0)[1], 140, 200, "button").colour = 0xFFC2DD;
+    constexpr uint32_t kTopTile = 0xFFC2DD;
+    m.picture(t.fixedTiles.at(0)[1], 140, 200, "button").colour = kTopTile;
     m.picture(t.fixedTiles.at(1)[1], 140, 140, "button").colour = 0xFFF1A8;
-    addMarker(m, games::kNumeralMarker, 70, 40, "👆");
+    // The hand alone at the foot of the top tile: its ground is the tile's
+    // own pink there, the colour the layout draws transparent.
+    Picture& hand = m.picture(games::kNumeralMarker, 70, 40, "hand");
+    hand.emoji = "👆";
+    hand.background = kTopTile;
 }
 
 void addFindFood(Manifest& m)

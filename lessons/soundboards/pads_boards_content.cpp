@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace soundboards {
 
@@ -20,7 +21,7 @@ using content::Manifest;
 using content::Picture;
 
 constexpr uint32_t kBarColour = platform::kMoneyGreen;  // around the key faces
-constexpr uint32_t kMarkerBehind = 0xC4EBD2;            // near the lesson area behind a marker, drawn transparent
+constexpr uint32_t kMarkerBehind = 0xC4EBD2;  // near the lesson area behind a marker or a connector, drawn transparent
 
 void addKey(Manifest& m, const std::string& name, const std::string& sign, uint32_t colour)
 {
@@ -33,8 +34,8 @@ void addKey(Manifest& m, const std::string& name, const std::string& sign, uint3
 void addPadPictures(Manifest& m)
 {
     m.picture("PAD_DISPLAY", 480, 169, "paddisplay").colour = 0xE8F5C8;
-    for (int d = 1; d <= 9; ++d)
-        addKey(m, "PAD_KEY" + std::to_string(d), std::to_string(d), 0xFFF3B0);
+    // One plain face for the nine digit keys: each key's button writes its digit.
+    addKey(m, "PAD_KEY", "", 0xFFF3B0);
     addKey(m, "PAD_MINUS", "−", 0xFFB74D);
     addKey(m, "PAD_PLUS", "+", 0xFFB74D);
     addKey(m, "PAD_EQUALS", "=", 0x81D4FA);
@@ -62,12 +63,13 @@ void addPad(Manifest& m, const padboard::PadMember& pad)
 
 void addBoardPictures(Manifest& m)
 {
-    Picture& link = m.picture("ZUHE_LINK", 80, 7, "connector");
-    link.format = Format::Gif;
-    link.colour = 0xFF8F00;
-    Picture& wide = m.picture("ZUHE_LINK_WIDE", 105, 9, "connector");
-    wide.format = Format::Gif;
-    wide.colour = 0xFF8F00;
+    for (const auto& [name, width, height] : {std::tuple{"ZUHE_LINK", 80, 7}, {"ZUHE_LINK_WIDE", 105, 9}}) {
+        Picture& link = m.picture(name, width, height, "connector");
+        link.format = Format::Gif;
+        link.colour = 0xFF8F00;
+        link.background = kMarkerBehind;
+        link.param = "10";
+    }
     Picture& marker = m.picture("ZUHE_MARKER", 75, 75, "star");
     marker.colour = 0xFFC107;
     marker.background = kMarkerBehind;

@@ -197,7 +197,9 @@ ART_RECIPE(background)
 }
 
 // The menu entry's frame: a bright rim, a pale band for the caption at the
-// top and a white window where the icon sits.
+// top and a white window where the icon sits. The frame is as wide as its
+// slot and its band nearly so: the caption label spans the slot, and the
+// longest captions (six characters) fill most of it.
 ART_RECIPE(frame)
 {
     const QRectF all = art::canvasRect(canvas);
@@ -207,8 +209,8 @@ ART_RECIPE(frame)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 45));
-    p.drawRoundedRect(all.adjusted(3, 4, 0, 0), 14, 14);
-    const QRectF face = all.adjusted(0, 0, -3, -3);
+    p.drawRoundedRect(all.adjusted(1, 4, -1, 0), 14, 14);
+    const QRectF face = all.adjusted(0, 0, 0, -3);
     QLinearGradient g(face.topLeft(), face.bottomLeft());
     g.setColorAt(0, rim.lighter(120));
     g.setColorAt(1, rim);
@@ -216,7 +218,7 @@ ART_RECIPE(frame)
     p.drawRoundedRect(face, 14, 14);
     const double sx = all.width() / 140.0, sy = all.height() / 190.0;
     p.setBrush(QColor(255, 250, 215));
-    p.drawRoundedRect(QRectF(8 * sx, 14 * sy, face.width() - 16 * sx, 56 * sy), 10, 10);
+    p.drawRoundedRect(QRectF(3 * sx, 14 * sy, face.width() - 6 * sx, 56 * sy), 10, 10);
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(14 * sx, 74 * sy, face.width() - 28 * sx, 112 * sy), 10, 10);
 }

@@ -7,6 +7,8 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 // The smallest rectangle holding every visible pixel.
@@ -18,6 +20,21 @@ QRect opaqueBounds(const QImage& image)
             if (qAlpha(image.pixel(x, y)) > 32)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// White, or a deep slate where writing in `ink` stands out more from that
+// (the WCAG contrast ratio of the two).
+QColor groundFor(const QColor& ink)
+{
+    const QColor pale(255, 255, 255), deep(0x26, 0x32, 0x38);
+    const double l = luminance(ink);
+    return (1.05 / (l + 0.05)) >= (l + 0.05) / (luminance(deep) + 0.05) ? pale : deep;
 }
 
 }  // namespace
@@ -40,7 +57,10 @@ ART_RECIPE(flag)
     p.drawImage(QRectF(canvas.rect()), big, QRectF(flag));
 }
 
-// param: "left,top,width,height,rrggbb;" per balloon, on `background`.
+// param: "left,top,width,height,rrggbb;" per balloon, on `background`; an
+// item may add ",left,top,width,height,rrggbb" for a plate under the
+// balloon's name, which is written in that colour: the plate is white or
+// deep, whichever the name stands out from more.
 ART_RECIPE(balloons)
 {
     const QColor sky = art::colourOr(picture.background, QColor(0xBF, 0xE6, 0xF7));
@@ -49,9 +69,10 @@ ART_RECIPE(balloons)
     if (!balloon)
         throw art::RecipeError("the balloon recipe is missing");
     QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing);
     for (const QString& item : QString::fromStdString(picture.param).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList f = item.split(QLatin1Char(','));
-        if (f.size() != 5)
+        if (f.size() != 5 && f.size() != 10)
             throw art::RecipeError("bad balloon \"" + item.toStdString() + "\"");
         content::Picture one;
         one.width = f[2].toInt();
@@ -62,6 +83,13 @@ ART_RECIPE(balloons)
         cell.fill(Qt::white);
         balloon(cell, one);
         p.drawImage(f[0].toInt(), f[1].toInt(), cell);
+        if (f.size() == 10) {
+            const QRectF plate(f[5].toInt(), f[6].toInt(), f[7].toInt(), f[8].toInt());
+            const QColor ground = groundFor(art::rgb(f[9].toUInt(nullptr, 16)));
+            p.setPen(QPen(ground == Qt::white ? sky.darker(125) : ground.darker(130), 1.5));
+            p.setBrush(ground);
+            p.drawRoundedRect(plate, plate.height() / 2, plate.height() / 2);
+        }
     }
 }
 

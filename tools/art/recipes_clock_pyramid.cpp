@@ -71,19 +71,18 @@ ART_RECIPE(clock)
 }
 
 // The fruit pyramid: emoji holds one fruit per row ('\n' between rows); row r
-// from the top shows r of its fruit on a shelf, rows 46 pixels apart.
+// from the top shows r of its fruit on a shelf, rows 46 pixels apart. Around
+// the pyramid lies `background`, the colour the screen draws transparent, so
+// the pyramid stands on the screen's own background.
 ART_RECIPE(pyramid)
 {
     const QStringList rows = QString::fromStdString(picture.emoji).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (rows.isEmpty())
         throw art::RecipeError("the pyramid needs its fruit");
     constexpr double kRowStep = 46, kFirstRow = 23.5, kFruit = 34, kPitch = 36;
-    QLinearGradient sky(0, 0, 0, canvas.height());
-    sky.setColorAt(0, QColor(0xE3, 0xF2, 0xFD));
-    sky.setColorAt(1, QColor(0xFF, 0xF3, 0xE0));
+    canvas.fill(art::colourOr(picture.background, Qt::white));
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(canvas.rect(), sky);
 
     const double mid = canvas.width() / 2.0;
     const double bottom = kFirstRow + kRowStep * (rows.size() - 1) + kFruit / 2 + 4;
@@ -109,4 +108,8 @@ ART_RECIPE(pyramid)
         for (int i = 0; i < count; ++i)
             p.drawImage(QPointF(left + kPitch * i + (kPitch - kFruit) / 2, y - kFruit / 2), fruit);
     }
+    p.end();
+    // The lowest shelf spans the whole width: the corner pixel the screen
+    // takes its transparent colour from keeps the background.
+    canvas.setPixelColor(0, canvas.height() - 1, art::colourOr(picture.background, Qt::white));
 }

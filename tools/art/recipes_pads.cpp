@@ -11,13 +11,10 @@
 
 namespace {}  // namespace
 
-// A rounded calculator key. A digit is drawn small in the top left corner,
-// clear of the button's own caption; a sign (the keys without caption) fills
-// the face.
+// A rounded calculator key. A sign (the keys without caption) fills the
+// face; a digit key's face is plain: the button on it writes the digit.
 ART_RECIPE(padkey)
 {
-    if (picture.text.empty())
-        throw art::RecipeError("a key face needs its digit or sign");
     canvas.fill(art::colourOr(picture.background, QColor::fromRgb(platform::kMoneyGreen)));
     const QRectF face = art::canvasRect(canvas).adjusted(4, 4, -5, -6);
     const QColor colour = art::rgb(picture.colour);
@@ -32,9 +29,8 @@ ART_RECIPE(padkey)
     p.setBrush(g);
     p.setPen(QPen(colour.darker(150), 2));
     p.drawRoundedRect(face, 14, 14);
-    const bool digit = picture.text.size() == 1 && picture.text[0] >= '0' && picture.text[0] <= '9';
-    const QRectF box = digit ? QRectF(face.left() + 6, face.top() + 4, 18, 20) : face.adjusted(14, 8, -14, -8);
-    art::drawFittedText(p, box, QString::fromStdString(picture.text), digit ? colour.darker(170) : QColor(60, 40, 30));
+    if (!picture.text.empty())
+        art::drawFittedText(p, face.adjusted(14, 8, -14, -8), QString::fromStdString(picture.text), QColor(60, 40, 30));
 }
 
 // The display band: a pale screen in a dark rim.
@@ -71,26 +67,38 @@ ART_RECIPE(counter)
     p.drawEllipse(ball);
 }
 
-// The thin bar between a row's two numbers.
+// The thin bar between a row's two numbers, on the colour it is drawn
+// transparent in; param: the pixels left clear at each end, so the bar
+// keeps off the digits even where a number button's "10" fills its button.
 ART_RECIPE(connector)
 {
+    canvas.fill(art::rgb(picture.background));
+    bool ok = false;
+    const int clear = QString::fromStdString(picture.param).toInt(&ok);
+    if (!ok || clear < 0 || 2 * clear >= canvas.width())
+        throw art::RecipeError("the clear ends must be a number of pixels, not \"" + picture.param + "\"");
     const QColor colour = art::rgb(picture.colour);
-    QLinearGradient g(0, 0, 0, canvas.height());
+    const QRectF bar = art::canvasRect(canvas).adjusted(clear, 1, -clear, -1);
+    QLinearGradient g(bar.topLeft(), bar.bottomLeft());
     g.setColorAt(0, colour.lighter(130));
     g.setColorAt(1, colour.darker(120));
     QPainter p(&canvas);
-    p.fillRect(art::canvasRect(canvas), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(bar, bar.height() / 2, bar.height() / 2);
 }
 
-// A five-pointed star on the colour it is drawn transparent in, in the
-// upper left of the picture: the marker lies below and right of its
-// button's corner, so the star sits on the button's lower right corner.
+// A five-pointed star on the colour it is drawn transparent in, low in the
+// picture: the marker lies below and right of its button's corner, so the
+// star sits under the button's number, at its lower right, clear of the
+// digits.
 ART_RECIPE(star)
 {
     canvas.fill(art::rgb(picture.background));
     const QRectF all = art::canvasRect(canvas);
-    const QPointF c(all.width() * 0.44, all.height() * 0.44);
-    const double outer = std::min(all.width(), all.height()) * 0.36;
+    const QPointF c(all.width() * 0.62, all.height() * 0.74);
+    const double outer = std::min(all.width(), all.height()) * 0.2;
     const double inner = outer * 0.45;
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {
@@ -99,7 +107,8 @@ ART_RECIPE(star)
         star << c + QPointF(std::cos(angle) * r, std::sin(angle) * r);
     }
     QPainter p(&canvas);
-    p.setPen(QPen(art::rgb(picture.colour).darker(150), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(art::rgb(picture.colour).darker(150), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(art::rgb(picture.colour));
     p.drawPolygon(star);
 }

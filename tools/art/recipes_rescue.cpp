@@ -155,7 +155,7 @@ ART_RECIPE(bubble)
         QString::fromStdString(picture.text), Qt::white);
 }
 
-// The emoji hand tinted `colour`, on `background`.
+// The emoji hand on `background`, tinted `colour` where one is given.
 ART_RECIPE(hand)
 {
     canvas.fill(art::colourOr(picture.background, Qt::white));
@@ -164,10 +164,12 @@ ART_RECIPE(hand)
     {
         QPainter lp(&layer);
         art::drawEmoji(lp, art::canvasRect(canvas).adjusted(2, 2, -2, -2), picture.emoji);
-        lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        QColor tint = art::colourOr(picture.colour, QColor(224, 32, 32));
-        tint.setAlpha(190);
-        lp.fillRect(layer.rect(), tint);
+        if (picture.colour != 0) {
+            lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            QColor tint = art::rgb(picture.colour);
+            tint.setAlpha(190);
+            lp.fillRect(layer.rect(), tint);
+        }
     }
     QPainter p(&canvas);
     p.drawImage(0, 0, layer);
