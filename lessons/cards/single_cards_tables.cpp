@@ -33,11 +33,11 @@ const SingleCard kShapes[] = {
 
 // clang-format off
 const SingleCard kShips[] = {
-    {"btn_a1", "LB_a1", "帆船", "001", 0, "⛵"},   {"btn_a2", "LB_a2", "游轮", "002", 0, "🛳️"},
-    {"btn_a3", "LB_a3", "摩托艇", "003", 0, "🚤"}, {"btn_a4", "LB_a4", "军舰", "004", 0, "warship"},
-    {"btn_a5", "LB_a5", "潜水艇", "005", 0, "submarine"},   {"btn_b1", "LB_b1", "气垫船", "006", 0, "hovercraft"},
-    {"btn_b2", "LB_b2", "航空母舰", "007", 0, "aircraft_carrier"}, {"btn_b3", "LB_b3", "橡皮艇", "008", 0, "rubber_dinghy"},
-    {"btn_b4", "LB_b4", "独木舟", "009", 0, "🛶"}, {"btn_b5", "LB_b5", "货运船", "010", 0, "cargo_ship"},
+    {"btn_a1", "LB_a1", "帆船", "001", 0, "⛵"},                   {"btn_a2", "LB_a2", "游轮", "002", 0, "🛳️"},
+    {"btn_a3", "LB_a3", "摩托艇", "003", 0, "🚤"},                  {"btn_a4", "LB_a4", "军舰", "004", 0, "warship"},
+    {"btn_a5", "LB_a5", "潜水艇", "005", 0, "submarine"},          {"btn_b1", "LB_b1", "气垫船", "006", 0, "hovercraft"},
+    {"btn_b2", "LB_b2", "航空母舰", "007", 0, "aircraft_carrier"},  {"btn_b3", "LB_b3", "橡皮艇", "008", 0, "rubber_dinghy"},
+    {"btn_b4", "LB_b4", "独木舟", "009", 0, "🛶"},                  {"btn_b5", "LB_b5", "货运船", "010", 0, "cargo_ship"},
 };
 // clang-format on
 

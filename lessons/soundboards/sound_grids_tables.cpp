@@ -10,14 +10,14 @@ namespace {
 // Initials in the kindergarten reading (b as bō, ...), by button.
 // clang-format off
 constexpr GridButton kInitials[] = {
-    {"btn_b", "b", 1, "001", "bo1"},   {"btn_p", "p", 2, "002", "po1"},    {"btn_m", "m", 3, "003", "mo1"},
-    {"btn_f", "f", 4, "004", "fo2"},  {"btn_d", "d", 5, "005", "de2"},    {"btn_t", "t", 6, "006", "te4"},
-    {"btn_n", "n", 7, "007", "ne4"},   {"btn_l", "l", 8, "008", "le4"},    {"btn_g", "g", 9, "009", "ge1"},
-    {"btn_k", "k", 10, "010", "ke1"},  {"btn_h", "h", 11, "011", "he1"},   {"btn_j", "j", 12, "012", "ji1"},
-    {"btn_q", "q", 13, "013", "qi1"},  {"btn_x", "x", 14, "014", "xi1"},   {"btn_zh", "zh", 15, "015", "zhi1"},
-    {"btn_ch", "ch", 16, "016", "chi1"}, {"btn_sh", "sh", 17, "017", "shi1"}, {"btn_r", "r", 18, "018", "ri4"},
-    {"btn_z", "z", 19, "019", "zi1"},  {"btn_c", "c", 20, "020", "ci1"},  {"btn_s", "s", 21, "021", "si1"},
-    {"btn_y", "y", 22, "022", "yi1"},  {"btn_w", "w", 23, "023", "wu1"},
+    {"btn_b", "b", 1, "001", "bo1"},      {"btn_p", "p", 2, "002", "po1"},      {"btn_m", "m", 3, "003", "mo1"},
+    {"btn_f", "f", 4, "004", "fo2"},      {"btn_d", "d", 5, "005", "de2"},      {"btn_t", "t", 6, "006", "te4"},
+    {"btn_n", "n", 7, "007", "ne4"},      {"btn_l", "l", 8, "008", "le4"},      {"btn_g", "g", 9, "009", "ge1"},
+    {"btn_k", "k", 10, "010", "ke1"},     {"btn_h", "h", 11, "011", "he1"},     {"btn_j", "j", 12, "012", "ji1"},
+    {"btn_q", "q", 13, "013", "qi1"},     {"btn_x", "x", 14, "014", "xi1"},     {"btn_zh", "zh", 15, "015", "zhi1"},
+    {"btn_ch", "ch", 16, "016", "chi1"},  {"btn_sh", "sh", 17, "017", "shi1"},  {"btn_r", "r", 18, "018", "ri4"},
+    {"btn_z", "z", 19, "019", "zi1"},     {"btn_c", "c", 20, "020", "ci1"},     {"btn_s", "s", 21, "021", "si1"},
+    {"btn_y", "y", 22, "022", "yi1"},     {"btn_w", "w", 23, "023", "wu1"},
 };
 // clang-format on
 
@@ -25,14 +25,14 @@ constexpr GridButton kInitials[] = {
 // two with ü show one blank, their labels carry the letters.
 // clang-format off
 constexpr GridButton kFinals[] = {
-    {"btn_b", "a", 1, "001", "a1"},    {"btn_p", "o", 2, "002", "o1"},    {"btn_m", "e", 3, "003", "e1"},
-    {"btn_f", "i", 4, "004", "yi1"},    {"btn_d", "u", 5, "005", "wu1"},    {"btn_t", " ", 6, "006", "yu1"},
-    {"btn_n", "ai", 7, "007", "ai1"},   {"btn_l", "ei", 8, "008", "ei1"},  {"btn_g", "ui", 9, "009", "wei1"},
-    {"btn_k", "ao", 10, "010", "ao1"},  {"btn_h", "ou", 11, "011", "ou1"},  {"btn_j", "iu", 12, "012", "you1"},
-    {"btn_q", "ie", 13, "013", "ye1"},  {"btn_x", " ", 14, "014", "yue1"},   {"btn_zh", "er", 15, "015", "er2"},
-    {"btn_ch", "an", 16, "016", "an1"}, {"btn_sh", "en", 17, "017", "en1"}, {"btn_r", "in", 18, "018", "yin1"},
-    {"btn_z", "un", 19, "019", "wen1"},  {"btn_c", "ang", 20, "020", "ang1"}, {"btn_s", "eng", 21, "021", "eng1"},
-    {"btn_y", "ing", 22, "022", "ying1"}, {"btn_w", "ong", 23, "023", "ong1"},
+    {"btn_b", "a", 1, "001", "a1"},        {"btn_p", "o", 2, "002", "o1"},       {"btn_m", "e", 3, "003", "e1"},
+    {"btn_f", "i", 4, "004", "yi1"},       {"btn_d", "u", 5, "005", "wu1"},      {"btn_t", " ", 6, "006", "yu1"},
+    {"btn_n", "ai", 7, "007", "ai1"},      {"btn_l", "ei", 8, "008", "ei1"},     {"btn_g", "ui", 9, "009", "wei1"},
+    {"btn_k", "ao", 10, "010", "ao1"},     {"btn_h", "ou", 11, "011", "ou1"},    {"btn_j", "iu", 12, "012", "you1"},
+    {"btn_q", "ie", 13, "013", "ye1"},     {"btn_x", " ", 14, "014", "yue1"},    {"btn_zh", "er", 15, "015", "er2"},
+    {"btn_ch", "an", 16, "016", "an1"},    {"btn_sh", "en", 17, "017", "en1"},   {"btn_r", "in", 18, "018", "yin1"},
+    {"btn_z", "un", 19, "019", "wen1"},    {"btn_c", "ang", 20, "020", "ang1"},  {"btn_s", "eng", 21, "021", "eng1"},
+    {"btn_y", "ing", 22, "022", "ying1"},  {"btn_w", "ong", 23, "023", "ong1"},
 };
 // clang-format on
 constexpr GridLabel kFinalLabels[] = {{"lb_u1", "btn_t", true}, {"lb_u2", "btn_x", true}};

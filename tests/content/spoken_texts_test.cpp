@@ -9,6 +9,7 @@
 // elsewhere; the neutral tone as 22, 33, 44 after tones 1, 2, 3 and 11 after
 // tone 4, another neutral tone or at a clause's start. A misreading (another
 // syllable, one too many, another tone) breaks the match.
+#include "platform/strings.h"
 #include "tests/content/espeak_batch.h"
 #include "tools/content_gen/all_content.h"
 #include "tools/content_gen/reading_table.h"
@@ -217,6 +218,23 @@ TEST(SpokenTexts, EspeakSaysEveryMandarinTextAsItsReading)
     EXPECT_EQ(misread, 0);
 }
 
+// The words of an English text, split at blanks and hyphens.
+std::vector<std::string> EnglishWords(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::string w;
+    for (const char c : text + " ") {
+        if (c == ' ' || c == '-') {
+            if (!w.empty())
+                words.push_back(w);
+            w.clear();
+        } else {
+            w += c;
+        }
+    }
+    return words;
+}
+
 // English: each word is said as the word, never spelled out letter by
 // letter; a lone letter is said as its name.
 TEST(SpokenTexts, EspeakSaysEveryEnglishTextAsItsWords)
@@ -229,27 +247,14 @@ TEST(SpokenTexts, EspeakSaysEveryEnglishTextAsItsWords)
     texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
     ASSERT_GT(texts.size(), 150u);
     std::vector<std::string> words;
-    for (const std::string& text : texts) {
-        std::string w;
-        for (const char c : text + " ") {
-            if (c == ' ' || c == '-') {
-                if (!w.empty())
-                    words.push_back(w);
-                w.clear();
-            } else {
-                w += c;
-            }
-        }
-    }
+    for (const std::string& text : texts)
+        for (const std::string& w : EnglishWords(text))
+            words.push_back(w);
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
     std::vector<std::string> lowered;
-    for (const std::string& w : words) {
-        std::string l = w;
-        for (char& c : l)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        lowered.push_back(l);
-    }
+    for (const std::string& w : words)
+        lowered.push_back(platform::LowerCase(w));
     const std::string voice = gen::speechVoice(content::Voice::English);
     const auto textLines = PhonemeLines(texts, voice);
     const auto wordLines = PhonemeLines(words, voice);
@@ -271,16 +276,8 @@ TEST(SpokenTexts, EspeakSaysEveryEnglishTextAsItsWords)
     }
     for (size_t k = 0; k < texts.size(); ++k) {
         std::string expected;
-        std::string w;
-        for (const char c : texts[k] + " ") {
-            if (c == ' ' || c == '-') {
-                if (!w.empty())
-                    expected += wordSaid.at(w);
-                w.clear();
-            } else {
-                w += c;
-            }
-        }
+        for (const std::string& w : EnglishWords(texts[k]))
+            expected += wordSaid.at(w);
         EXPECT_EQ(testing_espeak::Flat(textLines[k]), expected)
             << "\"" << texts[k] << "\" is said word by word as its words alone";
     }

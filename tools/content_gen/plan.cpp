@@ -2,9 +2,8 @@
 
 #include "platform/strings.h"
 #include "resources/menu_catalogue.h"
-#include "tools/content_gen/readings.h"
-
 #include "tools/art/recipe.h"
+#include "tools/content_gen/readings.h"
 #include "tools/content_gen/recordings.h"
 
 #include <algorithm>

@@ -117,15 +117,10 @@ void appendCommonFormat(std::vector<std::string>& to, const std::string& path)
 void sox(const content::Sound& sound, const Recording& recording, std::vector<std::string> args)
 {
     args.insert(args.begin(), {"sox", "-D", "-R"});
-    std::string log;
-    const int status = runProgram(args, &log);
-    if (status == 0 && log.find("clipped") == std::string::npos)
-        return;
-    std::string command;
-    for (const std::string& a : args)
-        command += (command.empty() ? "" : " ") + a;
-    throw ContentError(describe(sound) + ", recording \"" + recording.name + "\": \"" + command + "\" " +
-                       (status == 0 ? "clipped" : "failed (status " + std::to_string(status) + ")") + ":\n" + log);
+    const std::string who = describe(sound) + ", recording \"" + recording.name + "\"";
+    const std::string log = runOrThrow(args, who);
+    if (log.find("clipped") != std::string::npos)
+        throw ContentError(who + ": \"" + commandLine(args) + "\" clipped:\n" + log);
 }
 
 struct Levels {

@@ -23,15 +23,7 @@ namespace {
 
 void run(const std::vector<std::string>& argv, const content::Sound& sound)
 {
-    std::string log;
-    const int status = runProgram(argv, &log);
-    if (status != 0) {
-        std::string command;
-        for (const std::string& a : argv)
-            command += (command.empty() ? "" : " ") + a;
-        throw ContentError(describe(sound) + ": \"" + command + "\" failed (status " + std::to_string(status) + ")" +
-                           (log.empty() ? "" : ":\n" + log));
-    }
+    runOrThrow(argv, describe(sound));
 }
 
 // The sound's speech at the common rate, leading silence trimmed.
@@ -52,6 +44,24 @@ void speak(const content::Sound& sound, const std::string& stem)
 }
 
 }  // namespace
+
+std::string commandLine(const std::vector<std::string>& argv)
+{
+    std::string command;
+    for (const std::string& a : argv)
+        command += (command.empty() ? "" : " ") + a;
+    return command;
+}
+
+std::string runOrThrow(const std::vector<std::string>& argv, const std::string& who)
+{
+    std::string log;
+    const int status = runProgram(argv, &log);
+    if (status != 0)
+        throw ContentError(who + ": \"" + commandLine(argv) + "\" failed (status " + std::to_string(status) + ")" +
+                           (log.empty() ? "" : ":\n" + log));
+    return log;
+}
 
 std::vector<std::string> soxOut(const std::string& path)
 {

@@ -26,6 +26,12 @@ std::string espeakText(const content::Sound& sound);
 // Returns the exit status, or -1 when it could not be started.
 int runProgram(const std::vector<std::string>& argv, std::string* log = nullptr);
 
+// The command as one line, for messages.
+std::string commandLine(const std::vector<std::string>& argv);
+// Runs a program to its end and returns what it printed; throws ContentError
+// naming `who` and the command when it fails.
+std::string runOrThrow(const std::vector<std::string>& argv, const std::string& who);
+
 // The version texts of espeak-ng and sox; throws ContentError naming the
 // missing one and its Debian package.
 std::string voiceToolVersions();
